@@ -1,0 +1,101 @@
+#ifndef LINEWRIGHT_CORE_BUFFILE_H
+#define LINEWRIGHT_CORE_BUFFILE_H
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A whole text file held in memory, read or written character by character
+// or line by line through one position.
+//
+// The content is always followed by four zero bytes, so it is NUL-terminated.
+// The position may be -1, meaning "before the first character": getchar()
+// there yields 0 and moves to 0. A byte 0xFF or NUL in the content reads as
+// the end of the content.
+//
+// A fixed-capacity write buffer drops characters silently once full; a
+// growable one (the stages' outputs) enlarges itself instead so that no
+// output is ever lost.
+class BufferedFile {
+ public:
+  // Size of the write buffers the stages create by default.
+  static constexpr int kStageOutputSize = 0x100000;
+  // Longest line the stages read at once.
+  static constexpr int kLineSize = 65534;
+
+  // An empty write buffer with room for `size` characters. With `growable`
+  // false the capacity never changes and a full buffer drops characters.
+  explicit BufferedFile(int size, bool growable = false);
+  // A read buffer holding the file at `path`. Carriage returns are replaced
+  // by blanks when `crToBlank` is set. working() is false when the file
+  // cannot be read whole.
+  BufferedFile(const char* path, bool crToBlank);
+  ~BufferedFile();
+
+  BufferedFile(const BufferedFile&) = delete;
+  BufferedFile& operator=(const BufferedFile&) = delete;
+
+  // A read buffer over a copy of `text` (content up to its first NUL),
+  // positioned at 0.
+  static std::unique_ptr<BufferedFile> FromText(std::string_view text);
+
+  bool working() const { return working_; }
+
+  // Read mode: the character at the position as a signed 8-bit value, and
+  // advance; 0 at position -1 (moving to 0); -1 at the end. Write mode: -1.
+  int getchar();
+  // Reads one line into `dest` (room for `max` bytes, at most max - 2
+  // characters stored). With `keepLineEnd` the CR and LF are stored too.
+  // False at the end of the content or in write mode.
+  bool getline(char* dest, int max, bool keepLineEnd);
+  // Stores one character at the position. CR, LF and TAB right after a
+  // stored CR LF are dropped, which keeps writers free of empty lines.
+  void putchar(char c);
+  void putstring(const char* s);
+  void putstring(std::string_view s);
+  // mode 0: set to offset; mode 1: move by offset; other: leave. The result
+  // is clamped to -1 .. capacity - 4.
+  void setpos(int offset, int mode);
+  int getpos() const { return position_; }
+  int size() const { return length_; }
+  // Moves back to the start of the line that was read last.
+  void lineback();
+  // Deletes characters at the position up to (not including) the next line
+  // feed, 0xFF or NUL, shifting the rest of the content left.
+  void removeline();
+  // Same effect for readers that skip empty lines as removeline(), but in
+  // constant time per character: the characters up to the next line feed
+  // (or 0xFF/NUL) are overwritten with line feeds. The rest of the content
+  // does not move, so saved positions stay valid.
+  void blankline();
+  // Write mode only: saves the content to `path` through a temporary file
+  // beside it that is renamed over the target. False when nothing was
+  // written (read mode, or any write failed).
+  bool flush(const char* path);
+  void setread(bool read) { readmode_ = read; }
+  bool readmode() const { return readmode_; }
+
+  // The content (NUL-terminated). Valid until the next write.
+  const char* content() const { return data_.data(); }
+  std::string_view view() const { return std::string_view(data_.data(), length_); }
+  int capacity() const { return static_cast<int>(data_.size()); }
+  // The path given to the reading constructor (empty for write buffers).
+  const std::string& path() const { return path_; }
+
+ private:
+  BufferedFile() = default;
+  bool Grow();
+
+  std::vector<char> data_;  // content plus 4 zero bytes; size() = capacity
+  int length_ = 0;
+  bool readmode_ = false;
+  bool working_ = false;
+  bool growable_ = false;
+  int position_ = 0;
+  char lastwritten_[2] = {0, 0};
+  int written_count_ = 0;  // how many of lastwritten_ are set (0..2)
+  std::string path_;
+};
+
+#endif

@@ -1,0 +1,91 @@
+#include "core/rteprocs.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "platform/messages.h"
+
+bool ErrorMessage(const char* message, const char* detail) {
+  std::string text = message ? message : "";
+  if (detail != nullptr) {
+    text += "\n\n";
+    text += detail;
+  }
+  platform::ShowError(text);
+  return true;
+}
+
+void log(const char* text) {
+  std::FILE* f = std::fopen("log.txt", "ab");
+  if (f == nullptr) return;
+  std::fprintf(f, "%s\n", text ? text : "");
+  std::fclose(f);
+}
+
+namespace {
+bool IsTrimmed(unsigned char c) {
+  return c == '\n' || c == '\r' || c == '\t' || c == ' ' || c == 0xFF;
+}
+}  // namespace
+
+void Trim(char* text) {
+  if (text == nullptr) return;
+  size_t len = std::strlen(text);
+  size_t start = 0;
+  while (start < len && IsTrimmed(static_cast<unsigned char>(text[start]))) ++start;
+  size_t end = len;
+  while (end > start && IsTrimmed(static_cast<unsigned char>(text[end - 1]))) --end;
+  std::memmove(text, text + start, end - start);
+  text[end - start] = '\0';
+}
+
+bool IsNumber(char* text) {
+  if (text == nullptr) return false;
+  Trim(text);
+  if (text[0] == '\0') return false;
+  bool point = false;
+  char first = text[0];
+  if (first == '.') {
+    point = true;
+  } else if (first != '-' && !IsAsciiDigit(first)) {
+    return false;
+  }
+  for (const char* p = text + 1; *p; ++p) {
+    if (*p == '.') {
+      if (point) return false;
+      point = true;
+    } else if (!IsAsciiDigit(*p)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void CropFloat(char* text) {
+  if (text == nullptr || std::strchr(text, '.') == nullptr) return;
+  size_t len = std::strlen(text);
+  while (len > 1) {
+    char c = text[len - 1];
+    if (c == '0') {
+      text[--len] = '\0';
+      continue;
+    }
+    if (c == '.') text[--len] = '\0';
+    break;
+  }
+}
+
+bool FileExists(const char* path) {
+  if (path == nullptr) return false;
+  std::FILE* f = std::fopen(path, "rb");
+  if (f == nullptr) return false;
+  std::fclose(f);
+  return true;
+}
+
+void StrCatChar(char* text, char c) {
+  size_t len = std::strlen(text);
+  text[len] = c;
+  text[len + 1] = '\0';
+}

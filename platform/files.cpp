@@ -1,0 +1,152 @@
+#include "platform/files.h"
+
+#include <cstdio>
+#include <string_view>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace platform {
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  std::string joined = folder;
+  joined += kPathSeparator;
+  joined += name;
+  return joined;
+}
+
+namespace {
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+bool Exists(const std::string& path) {
+#ifdef _WIN32
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+#else
+  struct stat st;
+  return stat(path.c_str(), &st) == 0;
+#endif
+}
+
+}  // namespace
+
+std::string ResolveRoutePath(const std::string& folder, const std::string& relative) {
+#ifdef _WIN32
+  return JoinPath(folder, relative);
+#else
+  std::string written = relative;
+  for (char& c : written)
+    if (c == '\\') c = '/';
+  std::string direct = JoinPath(folder, written);
+  if (Exists(direct)) return direct;
+  // Walk the parts, matching each one without regard to case.
+  std::string current = folder;
+  size_t start = 0;
+  while (start <= written.size()) {
+    size_t slash = written.find('/', start);
+    if (slash == std::string::npos) slash = written.size();
+    std::string part = written.substr(start, slash - start);
+    start = slash + 1;
+    if (part.empty() || part == ".") continue;
+    std::string candidate = JoinPath(current, part);
+    if (!Exists(candidate)) {
+      std::vector<DirEntry> entries;
+      if (!ListDirectory(current, &entries)) return direct;
+      bool found = false;
+      for (const DirEntry& e : entries) {
+        if (EqualsIgnoringCase(e.name, part)) {
+          candidate = JoinPath(current, e.name);
+          found = true;
+          break;
+        }
+      }
+      if (!found) return direct;
+    }
+    current = candidate;
+  }
+  return current;
+#endif
+}
+
+bool WriteFileReplacing(const std::string& path, const char* data, std::size_t size) {
+  std::string temp = path + ".lwtmp";
+  std::FILE* f = std::fopen(temp.c_str(), "wb");
+  if (f == nullptr) return false;
+  bool ok = size == 0 || std::fwrite(data, 1, size, f) == size;
+  if (std::fflush(f) != 0) ok = false;
+  if (std::fclose(f) != 0) ok = false;
+  if (ok) {
+#ifdef _WIN32
+    ok = MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+#else
+    ok = std::rename(temp.c_str(), path.c_str()) == 0;
+#endif
+  }
+  if (!ok) std::remove(temp.c_str());
+  return ok;
+}
+
+bool RemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
+bool IsDirectory(const std::string& path) {
+#ifdef _WIN32
+  DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+#else
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+#endif
+}
+
+bool IsRegularFile(const std::string& path) {
+#ifdef _WIN32
+  DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+#else
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+#endif
+}
+
+bool ListDirectory(const std::string& folder, std::vector<DirEntry>* entries) {
+  entries->clear();
+#ifdef _WIN32
+  WIN32_FIND_DATAA data;
+  HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &data);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  do {
+    entries->push_back({data.cFileName, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+  } while (FindNextFileA(h, &data));
+  FindClose(h);
+  return true;
+#else
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return false;
+  while (struct dirent* e = readdir(dir)) {
+    DirEntry entry;
+    entry.name = e->d_name;
+    entry.is_directory = IsDirectory(JoinPath(folder, entry.name));
+    entries->push_back(entry);
+  }
+  closedir(dir);
+  return true;
+#endif
+}
+
+}  // namespace platform

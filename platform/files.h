@@ -1,0 +1,43 @@
+#ifndef LINEWRIGHT_PLATFORM_FILES_H
+#define LINEWRIGHT_PLATFORM_FILES_H
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+#ifdef _WIN32
+constexpr char kPathSeparator = '\\';
+#else
+constexpr char kPathSeparator = '/';
+#endif
+
+// folder + native separator + name, as "%s\%s" joins them.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// The file a route or script names relative to `folder`. "\" and "/" are
+// both separators; on systems with case-sensitive names each part is found
+// without regard to case when it does not exist as written. When nothing
+// matches, the joined path as written is returned.
+std::string ResolveRoutePath(const std::string& folder, const std::string& relative);
+
+// Writes `size` bytes to a temporary file beside `path`, then renames it
+// over `path`. False (and the target untouched) when any step fails.
+bool WriteFileReplacing(const std::string& path, const char* data, std::size_t size);
+// True when the file existed and was removed.
+bool RemoveFile(const std::string& path);
+bool IsDirectory(const std::string& path);
+bool IsRegularFile(const std::string& path);
+
+struct DirEntry {
+  std::string name;
+  bool is_directory = false;
+};
+// The entries of `folder` (with "." and ".."), in the order the system
+// gives them. False when the folder cannot be listed.
+bool ListDirectory(const std::string& folder, std::vector<DirEntry>* entries);
+
+}  // namespace platform
+
+#endif

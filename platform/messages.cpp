@@ -1,0 +1,43 @@
+#include "platform/messages.h"
+
+#include <cstdio>
+
+namespace platform {
+
+namespace {
+StderrMessageSink default_sink;
+MessageSink* current_sink = &default_sink;
+}  // namespace
+
+void StderrMessageSink::Error(const std::string& text) {
+  std::fprintf(stderr, "Error: %s\n", text.c_str());
+}
+
+bool StderrMessageSink::Choice(const std::string& caption, const std::string& text) {
+  std::fprintf(stderr, "%s: %s\n-> %s\n", caption.c_str(), text.c_str(), answer_ ? "Yes" : "No");
+  return answer_;
+}
+
+bool RecordingMessageSink::Choice(const std::string& caption, const std::string& text) {
+  questions.push_back(caption + "|" + text);
+  if (answers.empty()) return false;
+  bool answer = answers.front();
+  answers.erase(answers.begin());
+  return answer;
+}
+
+MessageSink* SetMessageSink(MessageSink* sink) {
+  MessageSink* previous = current_sink;
+  current_sink = sink ? sink : &default_sink;
+  return previous;
+}
+
+MessageSink* CurrentMessageSink() { return current_sink; }
+
+void ShowError(const std::string& text) { current_sink->Error(text); }
+
+bool AskChoice(const std::string& caption, const std::string& text) {
+  return current_sink->Choice(caption, text);
+}
+
+}  // namespace platform

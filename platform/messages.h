@@ -1,0 +1,66 @@
+#ifndef LINEWRIGHT_PLATFORM_MESSAGES_H
+#define LINEWRIGHT_PLATFORM_MESSAGES_H
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Where the stages' messages to the user go: the desktop window shows a
+// dialog, the command line prints to stderr, tests record. Exactly one sink
+// is current; the stages reach it only through ShowError and AskChoice.
+class MessageSink {
+ public:
+  virtual ~MessageSink() = default;
+  // An error box with the caption "Error".
+  virtual void Error(const std::string& text) = 0;
+  // A Yes/No question; true for Yes.
+  virtual bool Choice(const std::string& caption, const std::string& text) = 0;
+};
+
+// Prints "Error: " and the text to stderr; answers questions with a fixed
+// answer (No unless told otherwise).
+class StderrMessageSink : public MessageSink {
+ public:
+  explicit StderrMessageSink(bool answer = false) : answer_(answer) {}
+  void Error(const std::string& text) override;
+  bool Choice(const std::string& caption, const std::string& text) override;
+
+ private:
+  bool answer_;
+};
+
+// Keeps every message; answers questions from a queue (No once it is empty).
+class RecordingMessageSink : public MessageSink {
+ public:
+  void Error(const std::string& text) override { errors.push_back(text); }
+  bool Choice(const std::string& caption, const std::string& text) override;
+
+  std::vector<std::string> errors;
+  std::vector<std::string> questions;  // "caption|text"
+  std::vector<bool> answers;           // consumed from the front
+};
+
+// Makes `sink` current (null restores the stderr sink) and returns the one
+// that was current before.
+MessageSink* SetMessageSink(MessageSink* sink);
+MessageSink* CurrentMessageSink();
+
+void ShowError(const std::string& text);
+bool AskChoice(const std::string& caption, const std::string& text);
+
+// Installs a sink for the lifetime of a scope.
+class ScopedMessageSink {
+ public:
+  explicit ScopedMessageSink(MessageSink* sink) : previous_(SetMessageSink(sink)) {}
+  ~ScopedMessageSink() { SetMessageSink(previous_); }
+  ScopedMessageSink(const ScopedMessageSink&) = delete;
+  ScopedMessageSink& operator=(const ScopedMessageSink&) = delete;
+
+ private:
+  MessageSink* previous_;
+};
+
+}  // namespace platform
+
+#endif

@@ -1,0 +1,24 @@
+#ifndef LINEWRIGHT_PLATFORM_PROGRESS_H
+#define LINEWRIGHT_PLATFORM_PROGRESS_H
+
+namespace platform {
+
+// Receives a stage's progress as a percentage of its own input (0..100).
+// A stage is handed a ProgressSink* where a progress bar would be; null
+// means nobody is watching.
+class ProgressSink {
+ public:
+  virtual ~ProgressSink() = default;
+  virtual void SetPosition(int percent) = 0;
+};
+
+// The percentage of `position` in `size`, computed in floating point,
+// truncated, clamped to 0..100; 100 for an empty input.
+int ProgressPercent(long long position, long long size);
+
+// Sends ProgressPercent(position, size) to `sink` unless it is null.
+void ReportProgress(ProgressSink* sink, long long position, long long size);
+
+}  // namespace platform
+
+#endif

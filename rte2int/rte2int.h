@@ -1,0 +1,14 @@
+#ifndef LINEWRIGHT_RTE2INT_RTE2INT_H
+#define LINEWRIGHT_RTE2INT_RTE2INT_H
+
+#include "platform/progress.h"
+
+// The intermediate file route reading writes into the working folder.
+extern const char kIntermediateFileName[];
+
+// Reads the route at `routePath` (syntax from global.routetype), runs the
+// script stages on it, and writes the cleaned intermediate file. Returns 1
+// when the file was written, 0 otherwise.
+int Route2Intermediate(const char* routePath, platform::ProgressSink* progress);
+
+#endif

@@ -1,0 +1,164 @@
+#include "core/BufFile.h"
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace {
+
+std::string Content(const BufferedFile& f) { return std::string(f.view()); }
+
+TEST(BufferedFileTest, ReadStopsAtNulByte) {
+  ScratchDir dir;
+  ASSERT_TRUE(WriteFile("a.txt", std::string("ab\0cd", 5)));
+  BufferedFile f("a.txt", false);
+  ASSERT_TRUE(f.working());
+  EXPECT_EQ(f.size(), 2);
+  EXPECT_EQ(f.getchar(), 'a');
+  EXPECT_EQ(f.getchar(), 'b');
+  EXPECT_EQ(f.getchar(), -1);
+}
+
+TEST(BufferedFileTest, MissingFileIsNotWorking) {
+  ScratchDir dir;
+  BufferedFile f("nothing.txt", false);
+  EXPECT_FALSE(f.working());
+}
+
+TEST(BufferedFileTest, CarriageReturnsBecomeBlanksOnRequest) {
+  ScratchDir dir;
+  ASSERT_TRUE(WriteFile("a.txt", "a\r\nb"));
+  BufferedFile f("a.txt", true);
+  EXPECT_EQ(Content(f), "a \nb");
+}
+
+TEST(BufferedFileTest, ByteFFReadsAsEndAndHighBytesAreSigned) {
+  auto f = BufferedFile::FromText("\xA3x\xFFy");
+  EXPECT_EQ(f->getchar(), -93);
+  EXPECT_EQ(f->getchar(), 'x');
+  EXPECT_EQ(f->getchar(), -1);
+}
+
+TEST(BufferedFileTest, PositionMinusOneReadsZeroFirst) {
+  auto f = BufferedFile::FromText("ab");
+  f->setpos(-1, 0);
+  EXPECT_EQ(f->getchar(), 0);
+  EXPECT_EQ(f->getpos(), 0);
+  EXPECT_EQ(f->getchar(), 'a');
+
+  char line[16];
+  f->setpos(-1, 0);
+  EXPECT_FALSE(f->getline(line, sizeof line, true));
+}
+
+TEST(BufferedFileTest, SetposClampsAgainstCapacity) {
+  auto f = BufferedFile::FromText("abcd");
+  f->setpos(2, 0);
+  f->setpos(-5, 1);
+  EXPECT_EQ(f->getpos(), -1);
+  f->setpos(10, 0);
+  EXPECT_EQ(f->getpos(), 4);
+  f->setpos(1, 7);
+  EXPECT_EQ(f->getpos(), 4);
+}
+
+TEST(BufferedFileTest, GetlineKeepsOrDropsLineEnds) {
+  auto f = BufferedFile::FromText("one\r\ntwo\r\n");
+  char line[64];
+  ASSERT_TRUE(f->getline(line, sizeof line, true));
+  EXPECT_STREQ(line, "one\r\n");
+  ASSERT_TRUE(f->getline(line, sizeof line, false));
+  EXPECT_STREQ(line, "two");
+  // Only the CR was consumed: the LF comes back as an empty line.
+  ASSERT_TRUE(f->getline(line, sizeof line, false));
+  EXPECT_STREQ(line, "");
+  EXPECT_FALSE(f->getline(line, sizeof line, false));
+}
+
+TEST(BufferedFileTest, GetlineStoresAtMostMaxMinusTwo) {
+  auto f = BufferedFile::FromText("abcdef\n");
+  char line[8];
+  ASSERT_TRUE(f->getline(line, 5, true));
+  EXPECT_STREQ(line, "abc");
+  ASSERT_TRUE(f->getline(line, 8, true));
+  EXPECT_STREQ(line, "def\n");
+}
+
+TEST(BufferedFileTest, PutcharDropsLineEndsAndTabsAfterCrLf) {
+  BufferedFile f(64);
+  f.putstring("a\r\n\r\n\tb");
+  EXPECT_EQ(Content(f), "a\r\nb");
+}
+
+TEST(BufferedFileTest, FixedBufferDropsWhenFull) {
+  BufferedFile f(3);
+  f.putstring("abcdef");
+  EXPECT_EQ(f.size(), 3);
+  EXPECT_EQ(Content(f), "abc");
+}
+
+TEST(BufferedFileTest, GrowableBufferKeepsEverything) {
+  BufferedFile f(4, true);
+  std::string big(5 * 1024 * 1024, 'x');
+  f.putstring(big);
+  EXPECT_EQ(f.size(), static_cast<int>(big.size()));
+  EXPECT_EQ(Content(f), big);
+}
+
+TEST(BufferedFileTest, ReadModeIgnoresWritesAndWriteModeReads) {
+  auto f = BufferedFile::FromText("x");
+  f->putchar('y');
+  EXPECT_EQ(Content(*f), "x");
+  BufferedFile w(8);
+  EXPECT_EQ(w.getchar(), -1);
+  char line[8];
+  EXPECT_FALSE(w.getline(line, 8, true));
+}
+
+TEST(BufferedFileTest, LinebackReturnsToStartOfLastLine) {
+  auto f = BufferedFile::FromText("ab\r\ncd\r\nef\r\n");
+  char line[16];
+  f->getline(line, sizeof line, true);
+  f->getline(line, sizeof line, true);
+  f->lineback();
+  ASSERT_TRUE(f->getline(line, sizeof line, true));
+  EXPECT_STREQ(line, "cd\r\n");
+  // From the first line the clamp leaves the position at 0.
+  f->setpos(0, 0);
+  f->getline(line, sizeof line, true);
+  f->lineback();
+  EXPECT_EQ(f->getpos(), 0);
+}
+
+TEST(BufferedFileTest, RemovelineKeepsTheLineFeed) {
+  auto f = BufferedFile::FromText("ab\r\ncd\r\nef");
+  f->setpos(4, 0);
+  f->removeline();
+  EXPECT_EQ(Content(*f), "ab\r\n\nef");
+  EXPECT_EQ(f->content()[f->size()], '\0');
+  // At the last line removal stops at the end of the content.
+  f->setpos(5, 0);
+  f->removeline();
+  EXPECT_EQ(Content(*f), "ab\r\n\n");
+}
+
+TEST(BufferedFileTest, BlanklineLeavesOnlyLineFeeds) {
+  auto f = BufferedFile::FromText("ab\r\ncd\r\nef");
+  f->setpos(4, 0);
+  f->blankline();
+  EXPECT_EQ(Content(*f), "ab\r\n\n\n\n\nef");
+}
+
+TEST(BufferedFileTest, FlushWritesWholeContentAndReportsFailure) {
+  ScratchDir dir;
+  BufferedFile f(16);
+  f.putstring("hello\r\n");
+  EXPECT_TRUE(f.flush("out.txt"));
+  EXPECT_EQ(ReadFile("out.txt"), "hello\r\n");
+  EXPECT_FALSE(f.flush("no/such/folder/out.txt"));
+  f.setread(true);
+  EXPECT_FALSE(f.flush("other.txt"));
+  EXPECT_EQ(ReadFile("other.txt"), "");
+}
+
+}  // namespace

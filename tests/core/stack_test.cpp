@@ -1,0 +1,138 @@
+#include "core/Stack.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+TEST(StackTest, PushEKeepsReadingOrderPushReverses) {
+  Stack s;
+  s.PushE("a");
+  s.PushE("b");
+  s.PushE("c");
+  EXPECT_EQ(s.PopString(true), "a");
+  EXPECT_EQ(s.PopString(true), "b");
+  EXPECT_EQ(s.PopString(true), "c");
+  s.Push("a");
+  s.Push("b");
+  s.Push("c");
+  char out[8];
+  s.PopString(out, true, 7);
+  EXPECT_STREQ(out, "c");
+  EXPECT_EQ(s.PopString(true), "b");
+  EXPECT_EQ(s.Size(), 1);
+}
+
+TEST(StackTest, InvertSwapsEnds) {
+  Stack s;
+  s.PushE("a");
+  s.PushE("b");
+  s.PushE("c");
+  s.Invert();
+  EXPECT_STREQ(s.Element(0)->StringRef(), "c");
+  EXPECT_EQ(s.PopString(true), "c");
+  EXPECT_EQ(s.PopStringE(true), "a");
+  EXPECT_EQ(s.Size(), 1);
+}
+
+TEST(StackTest, EmptyStackGivesDefaults) {
+  Stack s;
+  EXPECT_EQ(s.PopInt(7, true), 7);
+  EXPECT_EQ(s.PopFloat(1.5f, true), 1.5f);
+  EXPECT_EQ(s.PopChar('z', true), 'z');
+  EXPECT_EQ(s.PopIntE(-1, true), -1);
+  EXPECT_EQ(s.PopPtr(nullptr, true), nullptr);
+  char out[4] = "xyz";
+  s.PopString(out, true, 3);
+  EXPECT_STREQ(out, "");
+  EXPECT_FALSE(s.Pop(true));
+  EXPECT_EQ(s.GetStringReference(), nullptr);
+  EXPECT_TRUE(s.IsEmpty());
+}
+
+TEST(StackTest, PopOfEmptyKindIsFalseButRemoves) {
+  Stack s;
+  s.Push();
+  EXPECT_FALSE(s.Pop(true));
+  EXPECT_TRUE(s.IsEmpty());
+}
+
+TEST(StackTest, KindConversions) {
+  StackEntry f(2.75f), g(-2.75f), text("12abc"), word("abc"), i(65), c('A');
+  EXPECT_EQ(f.GetInt(), 2);
+  EXPECT_EQ(g.GetInt(), -2);
+  EXPECT_EQ(f.GetString(), "2.750000");
+  EXPECT_EQ(text.GetInt(), 12);
+  EXPECT_EQ(word.GetInt(), 0);
+  EXPECT_FLOAT_EQ(StackEntry("  -3.5x").GetFloat(), -3.5f);
+  EXPECT_EQ(i.GetString(), "65");
+  EXPECT_EQ(i.GetChar(), 'A');
+  EXPECT_EQ(StackEntry(321).GetChar(), static_cast<char>(65));
+  EXPECT_EQ(c.GetInt(), 65);
+  EXPECT_EQ(StackEntry(static_cast<char>(-3)).GetInt(), -3);
+  EXPECT_EQ(StackEntry(66.9f).GetChar(), 'B');
+  EXPECT_EQ(word.GetChar(), 'a');
+  EXPECT_EQ(StackEntry("").GetChar(), 0);
+  EXPECT_EQ(StackEntry().GetInt(), 0);
+  EXPECT_EQ(StackEntry().GetString(), "");
+  EXPECT_EQ(StackEntry(static_cast<void*>(nullptr)).GetFloat(), 0.0f);
+  EXPECT_EQ(StackEntry("99999999999").GetInt(), 2147483647);
+}
+
+TEST(StackTest, GetStringLimits) {
+  char out[16];
+  StackEntry("abcdef").GetString(out, 3);
+  EXPECT_STREQ(out, "abc");
+  StackEntry("abcdef").GetString(out, -1);
+  EXPECT_STREQ(out, "abcdef");
+  std::memset(out, 'q', sizeof out);
+  StackEntry('x').GetString(out, 1);
+  EXPECT_EQ(out[0], 'x');
+  EXPECT_EQ(out[1], 'q');
+  StackEntry('x').GetString(out, 2);
+  EXPECT_STREQ(out, "x");
+  // A number never overruns the room it is given.
+  StackEntry(123456.0f).GetString(out, 4);
+  EXPECT_STREQ(out, "1234");
+}
+
+TEST(StackTest, EqualsAndEqualElements) {
+  Stack a, b;
+  EXPECT_FALSE(a.EqualElements(0, &b));
+  a.PushE("x");
+  EXPECT_FALSE(a.EqualElements(0, &b));
+  b.PushE("x");
+  EXPECT_TRUE(a.EqualElements(0, &b));
+  EXPECT_FALSE(a.EqualElements(-1, &b));
+  EXPECT_FALSE(a.EqualElements(0, nullptr));
+  a.PushE(1);
+  b.PushE(1.0f);
+  EXPECT_FALSE(a.EqualElements(1, &b));
+  EXPECT_FALSE(StackEntry("A").Equals(nullptr));
+  StackEntry lower("a");
+  EXPECT_FALSE(StackEntry("A").Equals(&lower));
+  StackEntry e1, e2;
+  EXPECT_TRUE(e1.Equals(&e2));
+}
+
+TEST(StackTest, ElementAndPeek) {
+  Stack s;
+  s.PushE(5);
+  s.PushE("7");
+  s.PushE();
+  EXPECT_EQ(s.Peek(0, -1), 5);
+  EXPECT_EQ(s.Peek(1, -1), 7);
+  EXPECT_FLOAT_EQ(s.Peek(1, 0.0f), 7.0f);
+  EXPECT_FALSE(s.Peek(2));
+  EXPECT_TRUE(s.Peek(0));
+  EXPECT_EQ(s.Peek(3, -1), -1);
+  EXPECT_EQ(s.Element(3), nullptr);
+  EXPECT_EQ(s.Element(-1), nullptr);
+  EXPECT_STREQ(s.GetStringReferenceE(), nullptr);
+  s.MakeEmpty();
+  EXPECT_EQ(s.Size(), 0);
+  EXPECT_FALSE(s.Remove(true));
+}
+
+}  // namespace

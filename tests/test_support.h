@@ -1,0 +1,46 @@
+#ifndef LINEWRIGHT_TESTS_TEST_SUPPORT_H
+#define LINEWRIGHT_TESTS_TEST_SUPPORT_H
+
+#include <string>
+
+#include "platform/messages.h"
+
+// A fresh empty folder that is the working folder for the lifetime of the
+// object; the old working folder comes back and the folder is removed
+// afterwards. The stages write their fixed files ("log.txt",
+// "linewright.tmp", ...) into the working folder, so every test that runs
+// a stage uses one.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+
+  const std::string& path() const { return path_; }
+  // Path of a file inside the folder.
+  std::string File(const std::string& name) const;
+
+ private:
+  std::string path_;
+  std::string previous_;
+};
+
+// Whole file as bytes; empty when it cannot be read.
+std::string ReadFile(const std::string& path);
+// Writes bytes to a file (creating folders on the way); false on failure.
+bool WriteFile(const std::string& path, const std::string& bytes);
+// Path of a file in the source tree.
+std::string SourcePath(const std::string& relative);
+
+// Records every message for the lifetime of the object.
+class RecordedMessages : public platform::RecordingMessageSink {
+ public:
+  RecordedMessages() : previous_(platform::SetMessageSink(this)) {}
+  ~RecordedMessages() override { platform::SetMessageSink(previous_); }
+
+ private:
+  platform::MessageSink* previous_;
+};
+
+#endif

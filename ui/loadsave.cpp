@@ -1,0 +1,128 @@
+#include "ui/loadsave.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fstream>
+
+#include "core/rteprocs.h"
+#include "platform/files.h"
+#include "sigsys/sigsys.h"
+
+Settings global;
+
+const char kConfigFileName[] = "linewright10_2.cfg";
+const char kOutRouteName[] = "linewrighttemp.csv";
+
+namespace {
+
+constexpr size_t kFolderLineMax = 260;
+
+// Strips the line end, then one trailing separator unless the line is a
+// root such as "c:\" or "/".
+std::string CleanFolderLine(std::string line) {
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (line.size() > kFolderLineMax) line.resize(kFolderLineMax);
+  bool root = line.size() == 1 || (line.size() == 3 && line[1] == ':');
+  if (!root && !line.empty() && (line.back() == '\\' || line.back() == '/')) line.pop_back();
+  return line;
+}
+
+// Reads up to `count` whole numbers separated by blanks into `fields`, as
+// scanf("%d %d ...") would; fields that are not there keep their values.
+void ScanNumbers(const std::string& line, int* const* fields, int count) {
+  const char* p = line.c_str();
+  for (int i = 0; i < count; ++i) {
+    char* end = nullptr;
+    errno = 0;
+    long long v = std::strtoll(p, &end, 10);
+    if (end == p) return;
+    if (v > INT_MAX) v = INT_MAX;
+    if (v < INT_MIN) v = INT_MIN;
+    *fields[i] = static_cast<int>(v);
+    p = end;
+  }
+}
+
+}  // namespace
+
+std::string OutRoutePath(const std::string& routefolder) {
+  return platform::JoinPath(routefolder, kOutRouteName);
+}
+
+signed char RouteTypeOf(const std::string& filename) {
+  if (filename.empty()) return kRouteNone;
+  switch (AsciiLower(filename.back())) {
+    case 'w':
+      return kRouteSectioned;
+    case 'v':
+      return kRouteCsv;
+    case 'r':
+      return kRouteScript;
+    default:
+      return kRouteNone;
+  }
+}
+
+void ResetGlobals() { global = Settings(); }
+
+void LoadConfig() {
+  std::ifstream in(kConfigFileName, std::ios::binary);
+  if (!in) {
+    global.simfolder = "c:\\program files\\kavo";
+    global.routefolder = "c:\\program files\\kavo\\railway\\route";
+    global.trainfolder = "c:\\program files\\kavo\\train";
+    global.simexe = "kavo.exe";
+  } else {
+    std::string line;
+    std::string* folders[] = {&global.simfolder, &global.routefolder, &global.trainfolder,
+                              &global.simexe};
+    for (std::string* field : folders) {
+      if (!std::getline(in, line)) break;
+      *field = CleanFolderLine(line);
+    }
+    int* line5[] = {&global.developermode, &global.randomtrackquality, &global.randomdwell,
+                    &global.randomtraffic, &global.randomstart, &global.tilting};
+    int* line6[] = {&global.signalmode, &global.adhesionmode, &global.statictrainmode,
+                    &global.alternativechance, &global.timetablemode};
+    int* line7[] = {&global.showerrors, &global.signaldistances, &global.starttime,
+                    &global.loosetimetable};
+    if (std::getline(in, line)) ScanNumbers(line, line5, 6);
+    if (std::getline(in, line)) ScanNumbers(line, line6, 5);
+    if (std::getline(in, line)) ScanNumbers(line, line7, 4);
+    if (std::getline(in, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (line.size() > static_cast<size_t>(kSignalSystemNameMax)) line.resize(kSignalSystemNameMax);
+      sigsys.name = line;
+    }
+  }
+  global.browsefolder = global.routefolder;
+  global.outroutepath = OutRoutePath(global.routefolder);
+}
+
+bool SaveConfig() {
+  std::string text;
+  text += global.simfolder + "\n";
+  text += global.routefolder + "\n";
+  text += global.trainfolder + "\n";
+  text += global.simexe + "\n";
+  auto join = [](std::initializer_list<int> values) {
+    std::string s;
+    for (int v : values) {
+      if (!s.empty()) s += ' ';
+      s += std::to_string(v);
+    }
+    return s + "\n";
+  };
+  text += join({global.developermode, global.randomtrackquality, global.randomdwell,
+                global.randomtraffic, global.randomstart, global.tilting});
+  text += join({global.signalmode, global.adhesionmode, global.statictrainmode,
+                global.alternativechance, global.timetablemode});
+  text += join({global.showerrors, global.signaldistances, global.starttime, global.loosetimetable});
+  text += sigsys.name;
+  if (!platform::WriteFileReplacing(kConfigFileName, text.data(), text.size())) {
+    ErrorMessage("Could not save the settings file:", kConfigFileName);
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,64 @@
+#include "ui/run.h"
+
+#include "core/rteprocs.h"
+#include "int2rte/int2rte.h"
+#include "int2rte/int2tech.h"
+#include "platform/files.h"
+#include "platform/process.h"
+#include "rte2int/rte2int.h"
+#include "sigsys/sigsys.h"
+#include "ui/loadsave.h"
+
+const char kDeveloperCode[] = "40372958";
+
+std::string SimulatorProgram() { return platform::JoinPath(global.simfolder, global.simexe); }
+
+std::vector<std::string> SimulatorArguments() {
+  std::vector<std::string> args{global.outroutepath};
+  if (global.developermode) args.push_back(std::string("/d=") + kDeveloperCode);
+  return args;
+}
+
+std::string SimulatorCommandLine() {
+  std::string line = SimulatorProgram() + " \"" + global.outroutepath + "\"";
+  if (global.developermode) line += std::string(" /d=") + kDeveloperCode;
+  return line;
+}
+
+bool GenerationRun(int kind, platform::ProgressSink* progress) {
+  if (kind == kRunCancel) return false;
+  if (kind == kRunLaunch) LoadSignalSystem();
+
+  std::string routePath = platform::JoinPath(global.browsefolder, global.routefile);
+  platform::RemoveFile("log.txt");
+  if (!Route2Intermediate(routePath.c_str(), progress)) {
+    // Writing from an older intermediate file would give the wrong route.
+    ErrorMessage("Could not read the route:", routePath.c_str());
+    return false;
+  }
+  if (kind == kRunChart) {
+    // A chart run writes no route, so the last run's route goes.
+    platform::RemoveFile(global.outroutepath);
+    if (!Intermediate2Tech(progress)) {
+      ErrorMessage("Could not write the technical diagram:", kChartFileName);
+      return false;
+    }
+    return true;
+  }
+  // The writer replaces the old route only once the new one is written.
+  if (!Intermediate2Route(progress)) {
+    ErrorMessage("Could not write the route:", global.outroutepath.c_str());
+    return false;
+  }
+  if (kind != kRunLaunch) return true;
+
+  std::string commandLine = SimulatorCommandLine();
+  log(("starting " + commandLine).c_str());
+  std::string reason;
+  if (!platform::StartDetached(SimulatorProgram(), SimulatorArguments(), &reason)) {
+    std::string detail = commandLine + "\n" + reason;
+    ErrorMessage("Could not start the simulator:", detail.c_str());
+    return false;
+  }
+  return true;
+}
