@@ -14,3 +14,15 @@ bool ProcessSCR(BufferedFile*& route, platform::ProgressSink* progress) {
   (void)progress;
   return true;
 }
+
+bool ScriptRouteText(const char* routePath, std::string* text) {
+  BufferedFile* route = new BufferedFile(routePath, false);
+  if (!route->working()) {
+    delete route;
+    return false;
+  }
+  bool ok = PreProcessRoute(route, nullptr);
+  text->assign(route->view());
+  delete route;
+  return ok;
+}

@@ -12,4 +12,12 @@ bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress);
 // result. False after a reported error.
 bool ProcessSCR(BufferedFile*& route, platform::ProgressSink* progress);
 
+#include <string>
+
+// Reads the route at `routePath` and runs the script stages on it as a
+// generation run would (preprocessing always, the script for script routes,
+// by global.routetype), leaving the resulting route text in `text`. False
+// when the file cannot be read or a stage reported an error.
+bool ScriptRouteText(const char* routePath, std::string* text);
+
 #endif
