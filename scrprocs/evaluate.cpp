@@ -221,6 +221,8 @@ std::string FormatScrNumber(double value) {
   char buf[400];  // "%f" of the largest double needs 316
   std::snprintf(buf, sizeof buf, "%f", value);
   CropFloat(buf);
+  // A tiny negative value prints as "-0.000000".
+  if (std::strcmp(buf, "-0") == 0) return "0";
   return buf;
 }
 

@@ -16,8 +16,8 @@ namespace {
 // includes are taken to be circular.
 constexpr int kMaxPasses = 32;
 // Includes that multiply themselves grow the text exponentially; stop them
-// well before memory runs out.
-constexpr int kMaxRouteText = 64 * 1024 * 1024;
+// well before memory runs out (routes are far below this size).
+constexpr int kMaxRouteText = 16 * 1024 * 1024;
 // Room for an evaluated name; longer names are refused by length anyway.
 constexpr std::size_t kNameCapacity = 510;
 
@@ -51,7 +51,7 @@ class PreProcessPass {
 
  private:
   void Error(const char* message, const std::string& detail) {
-    ReportScriptError(message, detail.c_str());
+    ReportScriptError(message, detail.empty() ? nullptr : detail.c_str());
     error_ = true;
   }
 
