@@ -46,23 +46,6 @@ std::string FormatInt(long long v) {
 
 const char* Flag(bool b) { return b ? "1" : "0"; }
 
-// lo + draw mod (hi - lo + 1) in 64 bits. One draw covers ranges up to
-// 32768 values; wider ranges combine two draws.
-long long RandomBetween(long long a, long long b) {
-  long long lo = a < b ? a : b;
-  long long hi = a < b ? b : a;
-  long long range = hi - lo + 1;
-  long long draw;
-  if (range > 32768) {
-    long long r1 = platform::Random();
-    long long r2 = platform::Random();
-    draw = (r1 << 15) | r2;
-  } else {
-    draw = platform::Random();
-  }
-  return lo + draw % range;
-}
-
 std::string FormatTime(long long h, long long m, long long s) {
   m += s / 60;
   h += m / 60;
@@ -110,7 +93,7 @@ bool EvaluateDirective(int index, ScrText* in, std::string* result) {
       long long a = params.NextInt();
       long long b = params.NextInt();
       params.DropRest();
-      long long v = RandomBetween(a, b);
+      long long v = ScrRandomBetween(a, b);
       if (index == kScrRnd25) v = v / 25 * 25;
       *result = FormatInt(v);
       return true;
@@ -215,6 +198,21 @@ bool EvaluateDirective(int index, ScrText* in, std::string* result) {
 }
 
 }  // namespace
+
+long long ScrRandomBetween(long long a, long long b) {
+  long long lo = a < b ? a : b;
+  long long hi = a < b ? b : a;
+  long long range = hi - lo + 1;
+  long long draw;
+  if (range > 32768) {
+    long long r1 = platform::Random();
+    long long r2 = platform::Random();
+    draw = (r1 << 15) | r2;
+  } else {
+    draw = platform::Random();
+  }
+  return lo + draw % range;
+}
 
 std::string FormatScrNumber(double value) {
   if (!std::isfinite(value) || value == 0) value = 0;

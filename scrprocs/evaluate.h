@@ -27,4 +27,9 @@ void ParseScrParameter(char* out, const char* in, int size);
 // finite (a division by zero), so that the route always gets a number.
 std::string FormatScrNumber(double value);
 
+// A random whole number from the smaller to the larger of a and b, both
+// included: lo + draw mod (hi - lo + 1), computed in 64 bits. Ranges of up
+// to 32768 values take one draw; wider ones combine two (r1 << 15 | r2).
+long long ScrRandomBetween(long long a, long long b);
+
 #endif
