@@ -17,12 +17,12 @@ enum class CommandKind { kDefinition, kTrack, kSubstitution };
 struct CommandShape {
   enum class Parameters { kNone, kAfterBlank, kAfterEquals };
 
-  int index = 0;             // index in the command table
-  std::string head;          // lower case
-  int bracket_numbers = 0;   // numbers between "(" and ")", 0 = no brackets
-  std::string suffix;        // lower case, "" when none
+  int index = 0;            // index in the command table
+  std::string head;         // lower case
+  int bracket_numbers = 0;  // numbers between "(" and ")", 0 = no brackets
+  std::string suffix;       // lower case, "" when none
   Parameters parameters = Parameters::kNone;
-  bool numeric = false;      // every parameter must be a number
+  bool numeric = false;  // every parameter must be a number
   CommandKind kind = CommandKind::kDefinition;
 };
 

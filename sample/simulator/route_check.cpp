@@ -85,7 +85,8 @@ class RouteParser {
         ok = ParsePosition();
         break;
       case RouteLexer::kWord:
-        ok = EqualsIgnoringCase(lexer_.token_text(), "with") ? ParseSectionHeader() : ParseCommand();
+        ok =
+            EqualsIgnoringCase(lexer_.token_text(), "with") ? ParseSectionHeader() : ParseCommand();
         break;
       default:
         ok = Expected("a track position, section header or command", token);
@@ -96,7 +97,8 @@ class RouteParser {
 
   bool ParsePosition() {
     std::string_view text = lexer_.token_text();
-    if (text[0] == '-') return Problem("expected a track position of 0 or more, got " + Quoted(text));
+    if (text[0] == '-')
+      return Problem("expected a track position of 0 or more, got " + Quoted(text));
     std::string position(text);
     if (!ExpectStatementEnd()) return false;
     double value = std::strtod(position.c_str(), nullptr);
@@ -131,14 +133,16 @@ class RouteParser {
     for (const CommandShape& shape : CommandShapes()) {
       if (EqualsIgnoringCase(head, shape.head)) candidates.push_back(&shape);
     }
-    if (candidates.empty()) return Problem("expected a known command, got " + lexer_.Describe(RouteLexer::kWord));
+    if (candidates.empty())
+      return Problem("expected a known command, got " + lexer_.Describe(RouteLexer::kWord));
 
     // Numbers in brackets: ".rail(0)", ".pole(0;1)", "signal(3)".
     int numbers = 0;
     if (lexer_.PeekToken(RouteLexer::kLeftParen)) {
       do {
         Token token = lexer_.ReadToken();
-        if (token != RouteLexer::kNumber) return Expected("a number in the brackets of " + Quoted(head), token);
+        if (token != RouteLexer::kNumber)
+          return Expected("a number in the brackets of " + Quoted(head), token);
         ++numbers;
       } while (lexer_.PeekToken(RouteLexer::kSemicolon));
       Token token = lexer_.ReadToken();
@@ -152,11 +156,13 @@ class RouteParser {
     for (const CommandShape* s : candidates) wants_suffix = wants_suffix || !s->suffix.empty();
     if (wants_suffix) {
       std::string expected;
-      for (const CommandShape* s : candidates) expected += (expected.empty() ? "" : " or ") + Quoted(s->suffix);
+      for (const CommandShape* s : candidates)
+        expected += (expected.empty() ? "" : " or ") + Quoted(s->suffix);
       Token token = lexer_.ReadToken();
       if (token != RouteLexer::kWord) return Expected(expected, token);
       std::string suffix(lexer_.token_text());
-      Keep(&candidates, [&suffix](const CommandShape& s) { return EqualsIgnoringCase(s.suffix, suffix); });
+      Keep(&candidates,
+           [&suffix](const CommandShape& s) { return EqualsIgnoringCase(s.suffix, suffix); });
       if (candidates.empty()) return Expected(expected, token);
     }
 
@@ -175,10 +181,12 @@ class RouteParser {
       if (candidates.empty()) return Expected("'='", PeekAny());
       bool takes_parameters = false;
       for (const CommandShape* s : candidates) {
-        takes_parameters = takes_parameters || s->parameters == CommandShape::Parameters::kAfterBlank;
+        takes_parameters =
+            takes_parameters || s->parameters == CommandShape::Parameters::kAfterBlank;
       }
       if (takes_parameters) {
-        if (!lexer_.AtBlankOrStatementEnd()) return Expected("a blank before the parameters", PeekAny());
+        if (!lexer_.AtBlankOrStatementEnd())
+          return Expected("a blank before the parameters", PeekAny());
         parameters = lexer_.ReadFreeText();
       }
     }
@@ -201,8 +209,8 @@ class RouteParser {
       std::size_t cut = parameters.find(';');
       std::string_view piece = TrimBlanks(parameters.substr(0, cut));
       if (!piece.empty() && !IsNumberText(piece)) {
-        return Problem("expected a number as parameter " + std::to_string(k) + " of " + Quoted(head) +
-                       ", got " + Quoted(piece.substr(0, 40)));
+        return Problem("expected a number as parameter " + std::to_string(k) + " of " +
+                       Quoted(head) + ", got " + Quoted(piece.substr(0, 40)));
       }
       if (cut == std::string_view::npos) return true;
       parameters.remove_prefix(cut + 1);
@@ -212,9 +220,15 @@ class RouteParser {
 
   void Record(const CommandShape& shape, std::string_view parameters) {
     switch (shape.kind) {
-      case CommandKind::kDefinition: ++summary_->definitions; break;
-      case CommandKind::kTrack: ++summary_->track_commands; break;
-      case CommandKind::kSubstitution: ++summary_->substitutions; break;
+      case CommandKind::kDefinition:
+        ++summary_->definitions;
+        break;
+      case CommandKind::kTrack:
+        ++summary_->track_commands;
+        break;
+      case CommandKind::kSubstitution:
+        ++summary_->substitutions;
+        break;
     }
     std::string_view first = TrimBlanks(parameters.substr(0, parameters.find(';')));
     if (shape.head == "route.developerid") {
@@ -230,9 +244,11 @@ class RouteParser {
     std::string expected;
     for (const CommandShape& s : CommandShapes()) {
       if (!EqualsIgnoringCase(head, s.head)) continue;
-      std::string form = s.bracket_numbers == 0 ? "no brackets"
-                                                : std::to_string(s.bracket_numbers) + " in brackets";
-      if (expected.find(form) == std::string::npos) expected += (expected.empty() ? "" : " or ") + form;
+      std::string form = s.bracket_numbers == 0
+                             ? "no brackets"
+                             : std::to_string(s.bracket_numbers) + " in brackets";
+      if (expected.find(form) == std::string::npos)
+        expected += (expected.empty() ? "" : " or ") + form;
     }
     std::string got = numbers == 0 ? "no brackets" : std::to_string(numbers) + " in brackets";
     return Problem("expected " + Quoted(head) + " with " + expected + ", got " + got);
@@ -298,7 +314,8 @@ class RouteParser {
 long CountLines(std::string_view text) {
   long lines = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) ++lines;
+    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
+      ++lines;
   }
   if (!text.empty() && text.back() != '\n' && text.back() != '\r') ++lines;
   return lines;

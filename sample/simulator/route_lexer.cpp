@@ -19,16 +19,26 @@ RouteLexer::RouteLexer(std::string_view text) : text_(text) {}
 
 const char* RouteLexer::TokenName(Token token) {
   switch (token) {
-    case kError: return "unexpected character";
-    case kNumber: return "number";
-    case kWord: return "word";
-    case kLeftParen: return "'('";
-    case kRightParen: return "')'";
-    case kSemicolon: return "';'";
-    case kEquals: return "'='";
-    case kComma: return "','";
-    case kLineEnd: return "line end";
-    case kEnd: return "end of file";
+    case kError:
+      return "unexpected character";
+    case kNumber:
+      return "number";
+    case kWord:
+      return "word";
+    case kLeftParen:
+      return "'('";
+    case kRightParen:
+      return "')'";
+    case kSemicolon:
+      return "';'";
+    case kEquals:
+      return "'='";
+    case kComma:
+      return "','";
+    case kLineEnd:
+      return "line end";
+    case kEnd:
+      return "end of file";
   }
   return "?";
 }
@@ -55,8 +65,9 @@ RouteLexer::Token RouteLexer::ReadToken() {
     char c = text_[pos_];
     char next = pos_ + 1 < text_.size() ? text_[pos_ + 1] : '\0';
     char after = pos_ + 2 < text_.size() ? text_[pos_ + 2] : '\0';
-    bool number_start = IsDigit(c) || (c == '.' && IsDigit(next)) ||
-                        ((c == '-' || c == '+') && (IsDigit(next) || (next == '.' && IsDigit(after))));
+    bool number_start =
+        IsDigit(c) || (c == '.' && IsDigit(next)) ||
+        ((c == '-' || c == '+') && (IsDigit(next) || (next == '.' && IsDigit(after))));
     if (number_start) {
       ++pos_;
       bool seen_point = c == '.';
@@ -82,11 +93,21 @@ RouteLexer::Token RouteLexer::ReadToken() {
     } else {
       ++pos_;
       switch (c) {
-        case '(': token = kLeftParen; break;
-        case ')': token = kRightParen; break;
-        case ';': token = kSemicolon; break;
-        case '=': token = kEquals; break;
-        case ',': token = kComma; break;
+        case '(':
+          token = kLeftParen;
+          break;
+        case ')':
+          token = kRightParen;
+          break;
+        case ';':
+          token = kSemicolon;
+          break;
+        case '=':
+          token = kEquals;
+          break;
+        case ',':
+          token = kComma;
+          break;
         case '\n':
           token = kLineEnd;
           ++line_;
@@ -96,7 +117,9 @@ RouteLexer::Token RouteLexer::ReadToken() {
           token = kLineEnd;
           ++line_;
           break;
-        default: token = kError; break;
+        default:
+          token = kError;
+          break;
       }
     }
   }
@@ -136,9 +159,7 @@ std::string_view RouteLexer::ReadFreeText() {
   return text_.substr(start, end - start);
 }
 
-bool RouteLexer::AtBlankOrStatementEnd() const {
-  return AtStatementEnd() || IsBlank(text_[pos_]);
-}
+bool RouteLexer::AtBlankOrStatementEnd() const { return AtStatementEnd() || IsBlank(text_[pos_]); }
 
 void RouteLexer::SkipToStatementEnd() {
   while (!AtStatementEnd()) ++pos_;

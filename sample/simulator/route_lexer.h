@@ -13,16 +13,16 @@ namespace kavosim {
 class RouteLexer {
  public:
   enum Token {
-    kError,      // a character no token starts with
-    kNumber,     // 25, -0.02, 3.800000, .5
-    kWord,       // .rail, route.gauge, with, signal, .load, $sub
+    kError,   // a character no token starts with
+    kNumber,  // 25, -0.02, 3.800000, .5
+    kWord,    // .rail, route.gauge, with, signal, .load, $sub
     kLeftParen,
     kRightParen,
     kSemicolon,
     kEquals,
     kComma,
     kLineEnd,
-    kEnd,        // end of the text
+    kEnd,  // end of the text
   };
 
   explicit RouteLexer(std::string_view text);

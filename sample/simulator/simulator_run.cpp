@@ -73,8 +73,9 @@ std::vector<std::string> InstallationWarnings(const RouteSummary& summary,
     }
   }
   if (command_line.developer_mode && summary.developer_id != kDeveloperCode) {
-    warnings.push_back(std::string("developer mode is on but the route's developer id is ") +
-                       (summary.developer_id.empty() ? "missing" : "'" + summary.developer_id + "'"));
+    warnings.push_back(
+        std::string("developer mode is on but the route's developer id is ") +
+        (summary.developer_id.empty() ? "missing" : "'" + summary.developer_id + "'"));
   }
   return warnings;
 }
@@ -93,11 +94,14 @@ void WriteSummary(const RouteSummary& summary, std::ostream& report) {
   report << "definitions: " << summary.definitions << "\n";
   report << "substitutions: " << summary.substitutions << "\n";
   report << "comments: " << summary.comments << "\n";
-  report << "last track position: " << (summary.has_position ? summary.last_position : "none") << "\n";
+  report << "last track position: " << (summary.has_position ? summary.last_position : "none")
+         << "\n";
   report << "highest track position: "
          << (summary.has_position ? FormatPosition(summary.highest_position) : "none") << "\n";
-  report << "developer id: " << (summary.developer_id.empty() ? "none" : summary.developer_id) << "\n";
-  report << "train folder: " << (summary.train_folder.empty() ? "none" : summary.train_folder) << "\n";
+  report << "developer id: " << (summary.developer_id.empty() ? "none" : summary.developer_id)
+         << "\n";
+  report << "train folder: " << (summary.train_folder.empty() ? "none" : summary.train_folder)
+         << "\n";
   report << "marker pictures: " << summary.marker_pictures.size() << "\n";
   report << "unknown statements: " << summary.problem_count << "\n";
   for (const std::string& problem : summary.problems) report << "  " << problem << "\n";
@@ -116,7 +120,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine* command
     return false;
   }
   if (args.size() > 3) {
-    *error = "too many arguments: expected the route path and at most " + std::string(kDeveloperSwitch);
+    *error =
+        "too many arguments: expected the route path and at most " + std::string(kDeveloperSwitch);
     return false;
   }
   if (args[1].empty()) {
@@ -177,7 +182,8 @@ int RunSimulator(const std::vector<std::string>& args, const std::string& progra
       report << "route size: " << text.size() << " bytes\n";
       RouteSummary summary = CheckRoute(text);
       WriteSummary(summary, report);
-      std::vector<std::string> warnings = InstallationWarnings(summary, program_folder, command_line);
+      std::vector<std::string> warnings =
+          InstallationWarnings(summary, program_folder, command_line);
       report << "warnings: " << warnings.size() << "\n";
       for (const std::string& warning : warnings) report << "  " << warning << "\n";
       if (!summary.ok()) {

@@ -15,7 +15,7 @@ constexpr const char* kReportFileName = "kavosim-report.txt";
 
 // Exit statuses.
 constexpr int kExitRouteAccepted = 0;
-constexpr int kExitRouteRefused = 1;       // the route has statements the simulator does not know
+constexpr int kExitRouteRefused = 1;  // the route has statements the simulator does not know
 constexpr int kExitBadCommandLine = 2;
 constexpr int kExitRouteUnreadable = 3;
 

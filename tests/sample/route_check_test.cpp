@@ -1,10 +1,10 @@
 #include "route_check.h"
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "rte2int/commands.h"
 
@@ -59,7 +59,8 @@ TEST(RouteCheck, AcceptsEveryCommandAsTheWriterSpellsIt) {
       // A distance first, as the writer puts track commands after one.
       std::string route = "\r\n100," + Spell(cleancom[index], fields);
       RouteSummary summary = CheckRoute(route);
-      EXPECT_TRUE(summary.ok()) << "index " << index << ": " << route << "\n" << ProblemsOf(summary);
+      EXPECT_TRUE(summary.ok()) << "index " << index << ": " << route << "\n"
+                                << ProblemsOf(summary);
     }
   }
 }
@@ -72,7 +73,7 @@ TEST(RouteCheck, AcceptsGoodRouteTexts) {
       "0,.rail 1;3.800000;0.000000;0,.curve 600;0,.stop 0,",
       "0 , .rail 1 ; 4 , .railend 1",
       ".RAIL 1;2,.Curve 300; 20",
-      ".railend ,",                          // no fields: nothing in place of the "+"
+      ".railend ,",  // no fields: nothing in place of the "+"
       ".railend",
       ",,,",
       "route.runinterval 300\r\nroute.developerid 40372958",
@@ -88,7 +89,8 @@ TEST(RouteCheck, AcceptsGoodRouteTexts) {
       "25.5,",
       "100,\n.rail 1;2\n",
       "100,\r.rail 1;2\r",
-      ".station Caf\xE9 \xFC" "ber;08.00;;0;1,",   // Latin-1 names
+      ".station Caf\xE9 \xFC"
+      "ber;08.00;;0;1,",  // Latin-1 names
   };
   for (const char* text : good) {
     RouteSummary summary = CheckRoute(text);
@@ -105,16 +107,20 @@ TEST(RouteCheck, ReportsBadStatementsWithLineAndWhatWasExpected) {
       {".rial 1;2", "line 1: expected a known command, got '.rial'"},
       {"\r\n\r\n.rial 1;2", "line 3: expected a known command, got '.rial'"},
       {"\n\n.rial 1;2", "line 3: expected a known command, got '.rial'"},
-      {"with tracks", "line 1: expected a section name (route, train, structure, texture, cycle, track), "
-                      "got 'tracks'"},
-      {"with\r\n", "line 1: expected a section name (route, train, structure, texture, cycle, track), "
-                   "got line end"},
+      {"with tracks",
+       "line 1: expected a section name (route, train, structure, texture, cycle, track), "
+       "got 'tracks'"},
+      {"with\r\n",
+       "line 1: expected a section name (route, train, structure, texture, cycle, track), "
+       "got line end"},
       {"with track .rail", "line 1: expected ',' or line end, got '.rail'"},
       {"100 .rail 1", "line 1: expected ',' or line end, got '.rail'"},
       {"-25,", "line 1: expected a track position of 0 or more, got '-25'"},
       {"route.gauge abc", "line 1: expected a number as parameter 1 of 'route.gauge', got 'abc'"},
-      {".ambientlight 1; 2; x", "line 1: expected a number as parameter 3 of '.ambientlight', got 'x'"},
-      {".pole(0) x", "line 1: expected '.pole' with 2 in brackets or no brackets, got 1 in brackets"},
+      {".ambientlight 1; 2; x",
+       "line 1: expected a number as parameter 3 of '.ambientlight', got 'x'"},
+      {".pole(0) x",
+       "line 1: expected '.pole' with 2 in brackets or no brackets, got 1 in brackets"},
       {".rail(1", "line 1: expected ')', got end of file"},
       {".rail(a) x", "line 1: expected a number in the brackets of '.rail', got 'a'"},
       {"signal(0).lod x", "line 1: expected '.load', got '.lod'"},
@@ -126,9 +132,11 @@ TEST(RouteCheck, ReportsBadStatementsWithLineAndWhatWasExpected) {
       {"$sub(1) x", "line 1: expected ',' or line end, got 'x'"},
       {"#rnd<1,2>", "line 1: expected a track position, section header or command, got '#'"},
       {"(", "line 1: expected a track position, section header or command, got '('"},
-      {"\x01", "line 1: expected a track position, section header or command, "
-                                      "got unexpected character 0x01"},
-      {".railstart\xFF 1", "line 1: expected a blank before the parameters, got unexpected character 0xFF"},
+      {"\x01",
+       "line 1: expected a track position, section header or command, "
+       "got unexpected character 0x01"},
+      {".railstart\xFF 1",
+       "line 1: expected a blank before the parameters, got unexpected character 0xFF"},
   };
   for (const Case& c : cases) {
     RouteSummary summary = CheckRoute(c.route);
@@ -143,7 +151,8 @@ TEST(RouteCheck, AStatementWithNulIsRefused) {
   RouteSummary summary = CheckRoute(route);
   ASSERT_EQ(summary.problem_count, 1) << ProblemsOf(summary);
   EXPECT_EQ(summary.problems[0],
-            "line 1: expected a track position, section header or command, got unexpected character 0x00");
+            "line 1: expected a track position, section header or command, got unexpected "
+            "character 0x00");
   EXPECT_EQ(summary.track_commands, 2);
 }
 

@@ -1,9 +1,9 @@
 // The sample installation is data we commit; these checks catch a file that
 // went missing or a checkout that changed its bytes (line ends, pictures).
 
-#include <string>
-
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "test_support.h"
 

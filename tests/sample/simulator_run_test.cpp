@@ -1,14 +1,18 @@
 #include "simulator_run.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "test_support.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 namespace {
 
@@ -35,13 +39,21 @@ TEST(SimulatorCommandLine, AcceptsOnlyTheRouteAndTheDeveloperSwitch) {
       {{"kavo.exe"}, false, false, "missing the route path"},
       {{}, false, false, "missing the route path"},
       {{"kavo.exe", ""}, false, false, "the route path is empty"},
-      {{"kavo.exe", "r.csv", "/d=4037295"}, false, false,
+      {{"kavo.exe", "r.csv", "/d=4037295"},
+       false,
+       false,
        "unknown switch '/d=4037295': the only switch is /d=40372958"},
-      {{"kavo.exe", "r.csv", "/D=40372958"}, false, false,
+      {{"kavo.exe", "r.csv", "/D=40372958"},
+       false,
+       false,
        "unknown switch '/D=40372958': the only switch is /d=40372958"},
-      {{"kavo.exe", "r.csv", " /d=40372958"}, false, false,
+      {{"kavo.exe", "r.csv", " /d=40372958"},
+       false,
+       false,
        "unknown switch ' /d=40372958': the only switch is /d=40372958"},
-      {{"kavo.exe", "r.csv", "/d=40372958", "x"}, false, false,
+      {{"kavo.exe", "r.csv", "/d=40372958", "x"},
+       false,
+       false,
        "too many arguments: expected the route path and at most /d=40372958"},
   };
   for (const Case& c : cases) {
@@ -71,7 +83,7 @@ TEST(SimulatorCommandLine, ProgramFolderComesFromTheProgramPath) {
 // Runs the simulator with its program folder in the scratch folder and
 // returns the exit status; what it printed ends up in `out` and `err`.
 int RunIn(const ScratchDir& dir, const std::vector<std::string>& args, std::string* out,
-        std::string* err) {
+          std::string* err) {
   std::ostringstream o;
   std::ostringstream e;
   int status = RunSimulator(args, dir.path(), o, e);
@@ -118,7 +130,8 @@ TEST(SimulatorRun, WarnsAboutWhatTheInstallationLacks) {
 
   ASSERT_TRUE(WriteFile(dir.File("no-id.csv"), "0,.rail 1;2,"));
   EXPECT_EQ(RunIn(dir, {"kavo.exe", dir.File("no-id.csv"), "/d=40372958"}, &out, &err), 0) << out;
-  EXPECT_NE(out.find("developer mode is on but the route's developer id is missing"), std::string::npos)
+  EXPECT_NE(out.find("developer mode is on but the route's developer id is missing"),
+            std::string::npos)
       << out;
   EXPECT_EQ(RunIn(dir, {"kavo.exe", dir.File("no-id.csv")}, &out, &err), 0) << out;
   EXPECT_NE(out.find("warnings: 0\n"), std::string::npos) << out;
@@ -150,14 +163,16 @@ TEST(SimulatorRun, ExitStatusTellsWhatWentWrong) {
   EXPECT_NE(out.find("result: route refused\nexit status: 1\n"), std::string::npos) << out;
   EXPECT_EQ(err, "kavo.exe: the route has 2 statement(s) the simulator does not know\n");
 
-  EXPECT_EQ(RunIn(dir, {"kavo.exe", dir.File("missing.csv")}, &out, &err), kavosim::kExitRouteUnreadable);
+  EXPECT_EQ(RunIn(dir, {"kavo.exe", dir.File("missing.csv")}, &out, &err),
+            kavosim::kExitRouteUnreadable);
   EXPECT_EQ(err, "kavo.exe: the route file '" + dir.File("missing.csv") + "' does not exist\n");
   EXPECT_NE(out.find("result: route file unreadable\n"), std::string::npos) << out;
 
   EXPECT_EQ(RunIn(dir, {"kavo.exe", dir.path()}, &out, &err), kavosim::kExitRouteUnreadable);
   EXPECT_EQ(err, "kavo.exe: '" + dir.path() + "' is a folder, not a route file\n");
 
-  EXPECT_EQ(RunIn(dir, {"/somewhere/kavo.exe", "r.csv", "-d"}, &out, &err), kavosim::kExitBadCommandLine);
+  EXPECT_EQ(RunIn(dir, {"/somewhere/kavo.exe", "r.csv", "-d"}, &out, &err),
+            kavosim::kExitBadCommandLine);
   EXPECT_EQ(err,
             "kavo.exe: unknown switch '-d': the only switch is /d=40372958\n"
             "usage: kavo.exe ROUTEPATH [/d=40372958]\n");
