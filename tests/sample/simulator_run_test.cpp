@@ -186,7 +186,7 @@ TEST(SimulatorRun, ExitStatusTellsWhatWentWrong) {
 // it: the report lands beside the copy.
 TEST(SimulatorProgram, RunsUnderAnyNameAndReportsBesideItself) {
   ScratchDir dir;
-  std::filesystem::path built = std::filesystem::path(LINEWRIGHT_BINARY_DIR) / "sample" / "kavosim";
+  std::filesystem::path built(KAVOSIM_PROGRAM);
   ASSERT_TRUE(std::filesystem::exists(built)) << built;
   std::filesystem::create_directories(dir.File("sim folder"));
   std::string exe = dir.File("sim folder/kavo.exe");
