@@ -67,11 +67,26 @@ int RoundHalfUp(double x) {
 
 bool HasValue(int index) {
   switch (index) {
-    case kScrSelectedTrain: case kScrRnd: case kScrRnd25: case kScrChance:
-    case kScrTrain: case kScrValue: case kScrWord: case kScrDv:
-    case kScrTime: case kScrRndSet: case kScrAdd: case kScrSub:
-    case kScrMul: case kScrDiv: case kScrEqual: case kScrGreater:
-    case kScrLess: case kScrNot: case kScrRound: case kScrAbs:
+    case kScrSelectedTrain:
+    case kScrRnd:
+    case kScrRnd25:
+    case kScrChance:
+    case kScrTrain:
+    case kScrValue:
+    case kScrWord:
+    case kScrDv:
+    case kScrTime:
+    case kScrRndSet:
+    case kScrAdd:
+    case kScrSub:
+    case kScrMul:
+    case kScrDiv:
+    case kScrEqual:
+    case kScrGreater:
+    case kScrLess:
+    case kScrNot:
+    case kScrRound:
+    case kScrAbs:
     case kScrChoice:
       return true;
     default:
@@ -118,9 +133,9 @@ bool EvaluateDirective(int index, ScrText* in, std::string* result) {
       params.DropRest();
       const UserValue* v = FindUserValue(name);
       if (v == nullptr) {
-        ReportScriptError(index == kScrDv ? "#dv command, value not found."
-                                          : "#value command, value not found.",
-                          name.c_str());
+        ReportScriptError(
+            index == kScrDv ? "#dv command, value not found." : "#value command, value not found.",
+            name.c_str());
         return false;
       }
       *result = FormatScrNumber(v->value + offset);
@@ -157,20 +172,42 @@ bool EvaluateDirective(int index, ScrText* in, std::string* result) {
       if (set->count > 0) *result = set->items[platform::Random() % set->count];
       return true;
     }
-    case kScrAdd: case kScrSub: case kScrMul: case kScrDiv:
-    case kScrEqual: case kScrGreater: case kScrLess: case kScrNot: {
+    case kScrAdd:
+    case kScrSub:
+    case kScrMul:
+    case kScrDiv:
+    case kScrEqual:
+    case kScrGreater:
+    case kScrLess:
+    case kScrNot: {
       double a = params.NextDouble();
       double b = params.NextDouble();
       params.DropRest();
       switch (index) {
-        case kScrAdd: *result = FormatScrNumber(a + b); break;
-        case kScrSub: *result = FormatScrNumber(a - b); break;
-        case kScrMul: *result = FormatScrNumber(a * b); break;
-        case kScrDiv: *result = FormatScrNumber(a / b); break;
-        case kScrEqual: *result = Flag(a == b); break;
-        case kScrGreater: *result = Flag(a > b); break;
-        case kScrLess: *result = Flag(a < b); break;
-        default: *result = Flag(!(a == b)); break;
+        case kScrAdd:
+          *result = FormatScrNumber(a + b);
+          break;
+        case kScrSub:
+          *result = FormatScrNumber(a - b);
+          break;
+        case kScrMul:
+          *result = FormatScrNumber(a * b);
+          break;
+        case kScrDiv:
+          *result = FormatScrNumber(a / b);
+          break;
+        case kScrEqual:
+          *result = Flag(a == b);
+          break;
+        case kScrGreater:
+          *result = Flag(a > b);
+          break;
+        case kScrLess:
+          *result = Flag(a < b);
+          break;
+        default:
+          *result = Flag(!(a == b));
+          break;
       }
       return true;
     }

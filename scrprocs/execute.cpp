@@ -192,8 +192,7 @@ class ScriptRun {
     if (!ReadName(&params, &name, "#setvalue command, too long name.")) return;
     UserValue* entry = ClaimUserValue(name);
     if (entry == nullptr) {
-      Error("#setvalue command, no value with specified name and all values already used.",
-            &name);
+      Error("#setvalue command, no value with specified name and all values already used.", &name);
       return;
     }
     entry->value = TextToDouble(params.Next(kNameCapacity).c_str());

@@ -128,8 +128,7 @@ TEST_F(ScrEvaluateTest, WideRangesDrawTwiceWithoutOverflow) {
 
 TEST_F(ScrEvaluateTest, SeededResultsArePinned) {
   platform::SeedRandom(1234);
-  EXPECT_EQ(Evaluated("#rnd<1,6>,#rnd<1,6>,#rnd<1,100>,#chance<50>,#rnd25<0,1000>"),
-            "1,4,62,0,25");
+  EXPECT_EQ(Evaluated("#rnd<1,6>,#rnd<1,6>,#rnd<1,100>,#chance<50>,#rnd25<0,1000>"), "1,4,62,0,25");
 }
 
 TEST_F(ScrEvaluateTest, MissingNamesEndTheirTextOnly) {
@@ -213,7 +212,12 @@ TEST_F(ScrEvaluateTest, NumbersFormat) {
   const struct {
     double v;
     const char* out;
-  } cases[] = {{3, "3"}, {2.5, "2.5"}, {-0.0, "0"}, {-0.125, "-0.125"}, {1e-9, "0"}, {-1e-9, "0"},
+  } cases[] = {{3, "3"},
+               {2.5, "2.5"},
+               {-0.0, "0"},
+               {-0.125, "-0.125"},
+               {1e-9, "0"},
+               {-1e-9, "0"},
                {1e20, "100000000000000000000"}};
   for (const auto& c : cases) EXPECT_EQ(FormatScrNumber(c.v), c.out) << c.v;
 }

@@ -165,8 +165,7 @@ TEST_F(ProcessScrTest, BreakLeavesOnlyTheInnermostLoop) {
                      "#if<#equal<#value<i>,2>>#breakrepeat<>#endif<>out#endrepeat<>end"),
             "inoutinend");
   // Outside any loop the break drops the text up to an #endrepeat<>.
-  EXPECT_EQ(Scripted("a#breakrepeat<>b#endrepeat<>c#repeat<>d#breakrepeat<>#endrepeat<>"),
-            "acd");
+  EXPECT_EQ(Scripted("a#breakrepeat<>b#endrepeat<>c#repeat<>d#breakrepeat<>#endrepeat<>"), "acd");
 }
 
 TEST_F(ProcessScrTest, LookupErrorsLetTheRunGoOnButFailIt) {

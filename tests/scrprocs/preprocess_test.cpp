@@ -80,8 +80,8 @@ TEST_F(PreProcessTest, MacroNamesAndBodiesAtTheirLimits) {
   const std::string name(30, 'n');
   const std::string body(8190, 'b');
   bool ok = false;
-  std::string out = Preprocessed(
-      "#definemacro<" + name + ">" + body + "#endmacro<>#macro<" + name + ">", &ok);
+  std::string out =
+      Preprocessed("#definemacro<" + name + ">" + body + "#endmacro<>#macro<" + name + ">", &ok);
   EXPECT_TRUE(ok);
   EXPECT_EQ(out, body);
 }
@@ -128,7 +128,8 @@ TEST_F(PreProcessTest, CircularIncludesStop) {
   EXPECT_FALSE(ok);
   EXPECT_EQ(out, std::string(32, 'x') + "#include<self.inc>");
   ASSERT_EQ(messages_.errors.size(), 1u);
-  EXPECT_EQ(messages_.errors[0], "#include command, too many nested includes (circular includes?).");
+  EXPECT_EQ(messages_.errors[0],
+            "#include command, too many nested includes (circular includes?).");
 
   // Two includes of itself double the text every pass.
   ASSERT_TRUE(WriteFile(scratch_.File("twice.inc"),
