@@ -88,11 +88,33 @@ Step Decide(const char* pattern, int len, int i, int lc, WalkState& state) {
   }
 }
 
-// Walks one pattern from `start`. True on a match, the file then positioned
-// at the terminator; `params` holds what the placeholders collected.
-bool MatchPattern(BufferedFile* file, const char* pattern, int start, char* params) {
-  int len = static_cast<int>(std::strlen(pattern));
-  file->setpos(start, 0);
+// Reads the content of a buffered file the way its getchar() does, without
+// a call per character: 0 before the first byte, -1 (without moving) at the
+// end, every byte as a signed value, and nothing at all in write mode.
+struct Cursor {
+  const char* data;
+  int length;
+  bool readable;
+  int pos;
+
+  explicit Cursor(const BufferedFile* file)
+      : data(file->content()), length(file->size()), readable(file->readmode()),
+        pos(file->getpos()) {}
+  int Get() {
+    if (!readable) return kEndOfInput;
+    if (pos < 0) {
+      pos = 0;
+      return 0;
+    }
+    if (pos >= length) return kEndOfInput;
+    return static_cast<signed char>(data[pos++]);
+  }
+};
+
+// Walks one pattern from `start`. True on a match, with the cursor at the
+// terminator; `params` holds what the placeholders collected.
+bool MatchPattern(Cursor& in, const char* pattern, int len, int start, char* params) {
+  in.pos = start;
   WalkState state;
   bool offerAgain = false;
   int plen = 0;
@@ -102,8 +124,8 @@ bool MatchPattern(BufferedFile* file, const char* pattern, int start, char* para
   int before = start;
   for (int i = 0; i < len;) {
     if (!offerAgain) {
-      before = file->getpos();
-      ch = file->getchar();
+      before = in.pos;
+      ch = in.Get();
       lc = Lower(ch);
     }
     offerAgain = false;
@@ -119,7 +141,7 @@ bool MatchPattern(BufferedFile* file, const char* pattern, int start, char* para
         if (i == len - 1) {
           // Leave the terminator to be read again; at the end of the input
           // nothing was read, so there is nothing to step back over.
-          if (file->getpos() != before) file->setpos(before, 0);
+          in.pos = before;
           return true;
         }
         [[fallthrough]];
@@ -147,46 +169,90 @@ bool MatchPattern(BufferedFile* file, const char* pattern, int start, char* para
   return false;
 }
 
-// Whether the pattern gets past the first input character `lc` without
-// failing. The walk over the first character depends on nothing else, so a
-// pattern for which this is false can never match at a position whose
-// character is `lc`.
-bool SurvivesFirstCharacter(const char* pattern, int lc) {
+// Whether the pattern gets past the input characters `first` and `second`
+// (the next two reads; `second` < -128: only the first is looked at)
+// without failing. The walk
+// over the first characters depends on nothing else, so a pattern for which
+// this is false can never match where the input starts with them.
+bool SurvivesStart(const char* pattern, int first, int second) {
   int len = static_cast<int>(std::strlen(pattern));
   WalkState state;
-  for (int i = 0; i < len; ++i) {
-    switch (Decide(pattern, len, i, lc, state)) {
-      case Step::kFail:
-        return false;
-      case Step::kOfferAgain:
-        continue;
-      default:
-        return true;
+  int taken = 0;  // characters consumed or collected so far
+  int lc = first;
+  for (int i = 0; i < len;) {
+    Step step = Decide(pattern, len, i, lc, state);
+    if (step == Step::kFail) return false;
+    if (step == Step::kOfferAgain) {
+      ++i;
+      continue;
     }
+    if (step == Step::kConsume && i == len - 1) return true;  // completes here
+    if (++taken == 2 || second < -128) return true;
+    if (lc == ';' || lc == ',') {
+      if (step == Step::kCollect) --state.separators;
+    }
+    if (step == Step::kConsume) ++i;
+    state.prev = lc;
+    lc = second;
   }
   return false;
 }
 
+// A first character with more candidates than this gets a second level
+// indexed by the next character.
+constexpr size_t kSecondLevelFrom = 12;
+
+using Candidates = std::vector<unsigned char>;
+
 // For each table and each first character (indexed by its value + 128),
-// the indices of the patterns that may match there, in index order.
-struct FirstCharacterIndex {
-  std::vector<unsigned char> candidates[2][256];
-  FirstCharacterIndex() {
+// the indices of the patterns that may match there, in index order; for
+// first characters with many candidates also by the second character.
+struct StartIndex {
+  Candidates first[2][256];
+  std::vector<Candidates> second[2][256];  // empty, or 256 lists
+
+  StartIndex() {
     for (int t = 0; t < 2; ++t) {
       const char(*table)[kCommandFieldSize] = t == 1 ? csvcom : rwcom;
       for (int c = -128; c < 128; ++c) {
+        Candidates& list = first[t][c + 128];
         for (int index = 0; index < kCommandCount; ++index) {
-          if (table[index][0] != '\0' && SurvivesFirstCharacter(table[index], c))
-            candidates[t][c + 128].push_back(static_cast<unsigned char>(index));
+          if (table[index][0] != '\0' && SurvivesStart(table[index], c, -129))
+            list.push_back(static_cast<unsigned char>(index));
+        }
+        if (list.size() < kSecondLevelFrom) continue;
+        second[t][c + 128].resize(256);
+        for (int d = -128; d < 128; ++d) {
+          for (unsigned char index : list) {
+            if (SurvivesStart(table[index], c, d)) second[t][c + 128][d + 128].push_back(index);
+          }
         }
       }
     }
   }
+
+  const Candidates& For(bool csv, int c, int d) const {
+    int t = csv ? 1 : 0;
+    const std::vector<Candidates>& next = second[t][c + 128];
+    return next.empty() ? first[t][c + 128] : next[d + 128];
+  }
 };
 
-const FirstCharacterIndex& Index() {
-  static const FirstCharacterIndex index;
+const StartIndex& Index() {
+  static const StartIndex index;
   return index;
+}
+
+int PatternLength(bool csv, int index) {
+  static const auto lengths = [] {
+    std::vector<int> l(2 * kCommandCount);
+    for (int i = 0; i < kCommandCount; ++i) {
+      l[i] = static_cast<int>(std::strlen(rwcom[i]));
+      l[kCommandCount + i] = static_cast<int>(std::strlen(csvcom[i]));
+    }
+    return l;
+  }();
+  return lengths[(csv ? kCommandCount : 0) + index];
 }
 
 int Finish(BufferedFile* file, int start) {
@@ -203,12 +269,19 @@ int GetNextCommand(BufferedFile* file, bool csv, char* params, int first, int la
   if (first < 0) first = 0;
   if (last >= kCommandCount) last = kCommandCount - 1;
   const char(*table)[kCommandFieldSize] = csv ? csvcom : rwcom;
-  file->setpos(start, 0);
-  int lc = Lower(file->getchar());
-  for (unsigned char index : Index().candidates[csv ? 1 : 0][lc + 128]) {
+  Cursor in(file);
+  in.pos = start;
+  int c = Lower(in.Get());
+  // At the end of the input this reads the end again; after a byte 0xFF it
+  // reads the byte behind it, as the walk itself would.
+  int d = Lower(in.Get());
+  for (unsigned char index : Index().For(csv, c, d)) {
     if (index < first) continue;
     if (index > last) break;
-    if (MatchPattern(file, table[index], start, params)) return index;
+    if (MatchPattern(in, table[index], PatternLength(csv, index), start, params)) {
+      file->setpos(in.pos, 0);
+      return index;
+    }
   }
   return Finish(file, start);
 }
@@ -220,9 +293,13 @@ int GetNextCommandUnindexed(BufferedFile* file, bool csv, char* params, int firs
   if (first < 0) first = 0;
   if (last >= kCommandCount) last = kCommandCount - 1;
   const char(*table)[kCommandFieldSize] = csv ? csvcom : rwcom;
+  Cursor in(file);
   for (int index = first; index <= last; ++index) {
     if (table[index][0] == '\0') continue;
-    if (MatchPattern(file, table[index], start, params)) return index;
+    if (MatchPattern(in, table[index], PatternLength(csv, index), start, params)) {
+      file->setpos(in.pos, 0);
+      return index;
+    }
   }
   return Finish(file, start);
 }

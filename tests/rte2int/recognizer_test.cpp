@@ -112,6 +112,7 @@ std::string RandomRouteText(std::mt19937& rng, int length) {
       "route", "comment", "pole", "form", "height", "sub", "rnd", "chr", "signal", "sig",
       "freeobj", "ground", "params", "load", "x.csv", "\xA3", "\xA7", "\xC3\xA9", "\0",
       "With Track", "Railway", "object", "timetable", "day", "developerid", "file", "%",
+      "\xFF", "\xC0",
       // Whole commands, which random neighbours may spoil or extend.
       ".rail 1;2,", ".Sta A;10.30;10.31,", "Rail(1;2)", " Rail(1) = x\n", "$rnd(1;3)",
       "$sub(2)=a;b\n", "Height(2)", "Form(1;9;2;3)", "Station(A (b);1;2)", ".Pole(0;1) x,",
