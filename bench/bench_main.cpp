@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "bench/synthetic_route.h"
-#include "platform/files.h"
 #include "rte2int/rte2int.h"
 #include "ui/loadsave.h"
 

@@ -12,6 +12,7 @@
 #include "core/Stack.h"
 #include "core/rteprocs.h"
 #include "rte2int/commands.h"
+#include "rte2int/progress_meter.h"
 #include "rte2int/intermediate.h"
 #include "rte2int/kavotime.h"
 #include "rte2int/pathsearch.h"
@@ -60,25 +61,6 @@ struct PathLink {
   int pos;
   int trk;
   int along;
-};
-
-// Reports progress only when the percentage changes.
-class Progress {
- public:
-  Progress(platform::ProgressSink* sink, size_t size) : sink_(sink), size_(size) {}
-  void At(size_t position) {
-    if (sink_ == nullptr) return;
-    int percent = platform::ProgressPercent(static_cast<long long>(position),
-                                            static_cast<long long>(size_));
-    if (percent == last_) return;
-    last_ = percent;
-    sink_->SetPosition(percent);
-  }
-
- private:
-  platform::ProgressSink* sink_;
-  size_t size_;
-  int last_ = -1;
 };
 
 // Splits the content into lines, each with its line feed.
@@ -201,12 +183,12 @@ void Cleaner::TrackCommand(int command, const std::vector<std::string_view>& fie
 }
 
 void Cleaner::FirstPass(const std::vector<std::string_view>& lines, size_t size) {
-  Progress progress(progress_, size);
+  ProgressMeter progress(progress_, static_cast<long long>(size));
   size_t offset = 0;
   std::string line;
   for (std::string_view raw : lines) {
     offset += raw.size();
-    progress.At(offset);
+    progress.At(static_cast<long long>(offset));
     int command = IntermediateCommand(raw);
     switch (command) {
       case kCmdDistance: {
@@ -321,13 +303,13 @@ void Cleaner::Keep(std::string_view line, BufferedFile* out) {
 
 void Cleaner::SecondPass(const std::vector<std::string_view>& lines, size_t size,
                          BufferedFile* out) {
-  Progress progress(progress_, size);
+  ProgressMeter progress(progress_, static_cast<long long>(size));
   curpos_ = -1;
   size_t offset = 0;
   std::string line;
   for (std::string_view raw : lines) {
     offset += raw.size();
-    progress.At(offset);
+    progress.At(static_cast<long long>(offset));
     int command = IntermediateCommand(raw);
     if (command >= kCmdWithRoute && command <= kCmdTrackPrefix) {
       int section = command >= kCmdRoutePrefix ? command - 6 : command;

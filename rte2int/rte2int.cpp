@@ -12,6 +12,7 @@
 #include "core/rteprocs.h"
 #include "rte2int/cleanint.h"
 #include "rte2int/commands.h"
+#include "rte2int/progress_meter.h"
 #include "rte2int/recognizer.h"
 #include "scrprocs/scrprocs.h"
 #include "ui/loadsave.h"
@@ -121,26 +122,8 @@ void KeepFirstParameter(char* params) {
   SetParams(params, PopPiece(pieces));
 }
 
-// Reports progress only when the percentage changes.
-class Progress {
- public:
-  Progress(platform::ProgressSink* sink, int size) : sink_(sink), size_(size) {}
-  void At(int position) {
-    if (sink_ == nullptr) return;
-    int percent = platform::ProgressPercent(position, size_);
-    if (percent == last_) return;
-    last_ = percent;
-    sink_->SetPosition(percent);
-  }
-
- private:
-  platform::ProgressSink* sink_;
-  int size_;
-  int last_ = -1;
-};
-
 // The route text to intermediate lines, in route order.
-void ConvertRoute(BufferedFile* in, BufferedFile* out, char* params, Progress& progress) {
+void ConvertRoute(BufferedFile* in, BufferedFile* out, char* params, ProgressMeter& progress) {
   const int routetype = global.routetype;
   bool inComment = false;
   bool sectionSeen = false;
@@ -233,7 +216,7 @@ int Route2Intermediate(const char* routePath, platform::ProgressSink* progress) 
     delete out;
     return 0;
   }
-  Progress bar(progress, in->size());
+  ProgressMeter bar(progress, in->size());
 
   std::unique_ptr<char[]> params(new (std::nothrow) char[kRecognizerParamsSize]);
   if (!params) {
