@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "rte2int/cleanint.h"
 #include "rte2int/dump.h"
 #include "tests/rte2int/read_route.h"
 #include "test_support.h"
@@ -160,6 +162,28 @@ TEST_F(RouteReadingTest, ProgressRunsToTheEndOfEachPass) {
     if (progress.seen[i] == 100) ++ends;
   }
   EXPECT_EQ(ends, 3);  // the reading and both clean-up passes
+}
+
+TEST_F(RouteReadingTest, MalformedInputIsReadWithoutHarm) {
+  std::mt19937 rng(7);
+  const std::string alphabet =
+      ".,;()@=[]$ \t\r\n0123456789-railstwhoRAILS\x1F\x1E\xA3\xA7\xEF\xBB\xBF";
+  std::uniform_int_distribution<size_t> pick(0, alphabet.size() - 1);
+  std::uniform_int_distribution<int> byte(1, 255);
+  for (int round = 0; round < 60; ++round) {
+    std::string text;
+    for (int i = 0; i < 3000; ++i)
+      text += round % 3 == 0 ? static_cast<char>(byte(rng)) : alphabet[pick(rng)];
+    int type = round % 3 + 1;
+    ASSERT_TRUE(WriteFile("route.txt", text));
+    global.routetype = static_cast<signed char>(type);
+    ASSERT_EQ(Route2Intermediate("route.txt", nullptr), 1) << round;
+    // The clean-up also copes with lines that route reading never writes.
+    BufferedFile* file = new BufferedFile(16, true);
+    file->putstring(text);
+    ASSERT_TRUE(CleanIntFile(file, nullptr));
+    delete file;
+  }
 }
 
 }  // namespace
