@@ -189,59 +189,76 @@ void ConvertRoute(BufferedFile* in, BufferedFile* out, char* params, ProgressMet
 
 }  // namespace
 
-int Route2Intermediate(const char* routePath, platform::ProgressSink* progress) {
-  log("Route2Intermediate started");
-  BufferedFile* in = new BufferedFile(routePath, false);
-  if (!in->working()) {
-    delete in;
-    return 0;
+namespace {
+
+// A stage buffer that is deleted when the stage leaves, also early.
+struct OwnedBuffer {
+  BufferedFile* file = nullptr;
+  OwnedBuffer() = default;
+  OwnedBuffer(const OwnedBuffer&) = delete;
+  OwnedBuffer& operator=(const OwnedBuffer&) = delete;
+  ~OwnedBuffer() { Free(); }
+  void Free() {
+    delete file;
+    file = nullptr;
   }
+};
+
+int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
+  log("Route2Intermediate started");
+  OwnedBuffer in;
+  in.file = new BufferedFile(routePath, false);
+  if (!in.file->working()) return 0;
 
   // Inserts included files, expands macros and fixes the choices of the
   // route's own $rnd / $sub functions; may replace the buffer.
-  if (!PreProcessRoute(in, progress)) {
+  if (!PreProcessRoute(in.file, progress)) {
     ErrorMessage(
         "An error occured during the preprocessing of the route. The route may not be playable.",
         nullptr);
   }
   // Runs the randomizer script of a script route; may replace the buffer.
-  if (global.routetype == kRouteScript) ProcessSCR(in, progress);
-  in = WithoutByteOrderMarks(in);
+  if (global.routetype == kRouteScript) ProcessSCR(in.file, progress);
+  in.file = WithoutByteOrderMarks(in.file);
 
-  in->setread(true);
-  in->setpos(0, 0);
-  BufferedFile* out = new BufferedFile(BufferedFile::kStageOutputSize, true);
-  if (!out->working()) {
-    delete in;
-    delete out;
-    return 0;
-  }
-  ProgressMeter bar(progress, in->size());
+  in.file->setread(true);
+  in.file->setpos(0, 0);
+  OwnedBuffer out;
+  out.file = new BufferedFile(BufferedFile::kStageOutputSize, true);
+  if (!out.file->working()) return 0;
+  ProgressMeter bar(progress, in.file->size());
 
   std::unique_ptr<char[]> params(new (std::nothrow) char[kRecognizerParamsSize]);
   if (!params) {
     log("failed to allocate memory");
-    delete in;
-    delete out;
     return 0;
   }
   params[0] = '\0';
 
   // Before the first byte: the first getchar() yields byte 0, which counts
   // as the separator in front of a command at the very start.
-  in->setpos(-1, 0);
+  in.file->setpos(-1, 0);
   log("entering loop");
-  ConvertRoute(in, out, params.get(), bar);
+  ConvertRoute(in.file, out.file, params.get(), bar);
   log("loop finished");
-  delete in;
+  in.Free();
 
-  if (!CleanIntFile(out, progress)) {
-    delete out;
-    return 0;
-  }
-  out->setread(false);
-  bool saved = out->flush(kIntermediateFileName);
-  delete out;
+  if (!CleanIntFile(out.file, progress)) return 0;
+  out.file->setread(false);
+  bool saved = out.file->flush(kIntermediateFileName);
+  out.Free();
   log("exiting Route2Intermediate");
   return saved ? 1 : 0;
+}
+
+}  // namespace
+
+int Route2Intermediate(const char* routePath, platform::ProgressSink* progress) {
+  try {
+    return ReadRoute(routePath, progress);
+  } catch (const std::bad_alloc&) {
+    // Out of memory is a failed stage, reported like the others.
+    log("failed to allocate memory");
+    return 0;
+  }
 }
