@@ -12,10 +12,10 @@
 #include "core/Stack.h"
 #include "core/rteprocs.h"
 #include "rte2int/commands.h"
-#include "rte2int/progress_meter.h"
 #include "rte2int/intermediate.h"
 #include "rte2int/kavotime.h"
 #include "rte2int/pathsearch.h"
+#include "rte2int/progress_meter.h"
 #include "rte2int/recognizer.h"
 #include "ui/loadsave.h"
 
