@@ -142,4 +142,38 @@ TEST_F(PreProcessTest, CircularIncludesStop) {
       << messages_.errors[0];
 }
 
+TEST_F(PreProcessTest, DollarFunctions) {
+  const struct {
+    const char* in;
+    const char* out;
+  } cases[] = {
+      // The free text of an assignment ends at the first ",".
+      {"$sub(1)=a,b\n$sub(1)", "b\na"},
+      {"$sub(1)=a;b\n[$sub(1)]", "[a;b]"},
+      {"$Sub(0)=800\n.Curve -$SUB(0); 0,", ".Curve -800; 0,"},
+      {"$rnd(2;2)|$RND(7;7)", "2|7"},
+      {"[$sub(2)]", "[]"},
+      // An index out of range writes nothing and keeps its closing character.
+      {"$sub(40)|", ")|"},
+      {"$sub(32)=x\ny", "\ny"},
+      {"a$b $", "a$b $"},
+      // The lists live for one pass: the expansion is read again in the
+      // second pass, which starts with empty lists.
+      {"$sub(1)=a\n#definemacro<m>[$sub(1)]#endmacro<>#macro<m>", "[]"},
+  };
+  for (const auto& c : cases) {
+    bool ok = false;
+    EXPECT_EQ(Preprocessed(c.in, &ok), c.out) << c.in;
+    EXPECT_TRUE(ok) << c.in;
+  }
+  bool seen[4] = {};
+  for (int i = 0; i < 100; ++i) {
+    int v = std::stoi(Preprocessed("$rnd(3;1)"));
+    ASSERT_GE(v, 1);
+    ASSERT_LE(v, 3);
+    seen[v] = true;
+  }
+  EXPECT_TRUE(seen[1] && seen[2] && seen[3]);
+}
+
 }  // namespace

@@ -45,6 +45,7 @@ TEST_F(ScriptRouteTest, SampleScriptRunsCleanAndRepeatably) {
       ASSERT_TRUE(Run(folder, "scripted.scr", train, seed, &second));
       EXPECT_EQ(first, second) << train << " " << seed;
       EXPECT_EQ(first.find('#'), std::string::npos) << first;
+      EXPECT_EQ(first.find('$'), std::string::npos) << first;
       EXPECT_EQ(first.find('\x01'), std::string::npos);
       EXPECT_EQ(first.find("written to show"), std::string::npos);  // the notes
       EXPECT_NE(first.find(std::string(".Folder ") + train), std::string::npos);
