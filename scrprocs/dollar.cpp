@@ -32,7 +32,9 @@ std::string PieceAt(const std::vector<std::string>& pieces, std::size_t i) {
 }  // namespace
 
 void PreProcessDollar(BufferedFile* route, BufferedFile* out, SubstitutionLists* subs) {
-  std::vector<char> params(kRecognizerParamsSize, '\0');
+  std::vector<char>& params = subs->params;
+  if (params.size() < static_cast<std::size_t>(kRecognizerParamsSize))
+    params.assign(kRecognizerParamsSize, '\0');
   int index = GetNextCommand(route, false, params.data(), kDollarRnd, kDollarSub);
   if (index < 0) {
     out->putchar('$');

@@ -7,10 +7,12 @@
 #include "core/BufFile.h"
 
 // The substitution lists of $sub(i)=...; they live for one preprocessing
-// pass.
+// pass, together with the recognizer's parameter buffer (taken once per
+// pass rather than once per "$").
 constexpr int kSubstitutionLists = 32;
 struct SubstitutionLists {
   std::vector<std::string> list[kSubstitutionLists];
+  std::vector<char> params;
 };
 
 // Called right after a "$" was read from `route`: carries out $rnd(a;b),
