@@ -124,7 +124,9 @@ TEST_F(RouteReadingTest, ALargeRouteComesThroughWhole) {
 TEST_F(RouteReadingTest, LogLinesInOrder) {
   Read("With Track\n0,.pitch 1\n", kRouteCsv);
   EXPECT_EQ(ReadFile("log.txt"),
-            "Route2Intermediate started\nentering loop\nloop finished\n"
+            "Route2Intermediate started\n"
+            "PreProcessRoute started\nentering loop\nending loop\nexiting PreProcessRoute\n"
+            "entering loop\nloop finished\n"
             "CleanIntFile started\nentering loop\nsearching paths\nsearch complete\nending loop\n"
             "del sigstack\ndel p_startpos\ndel p_starttrk\ndel p_alongtrk\ndel s_pos\n"
             "del s_arrive\ndel s_depart\ndel t_pos\ndel t_index\ndel t_cmd\n"
@@ -161,7 +163,7 @@ TEST_F(RouteReadingTest, ProgressRunsToTheEndOfEachPass) {
     EXPECT_LE(progress.seen[i], 100);
     if (progress.seen[i] == 100) ++ends;
   }
-  EXPECT_EQ(ends, 3);  // the reading and both clean-up passes
+  EXPECT_EQ(ends, 4);  // preprocessing, the reading and both clean-up passes
 }
 
 TEST_F(RouteReadingTest, MalformedInputIsReadWithoutHarm) {
