@@ -62,123 +62,52 @@ bool Stack::PushE(float f) { return AddBottom(new (std::nothrow) StackEntry(f));
 bool Stack::PushE(void* p) { return AddBottom(new (std::nothrow) StackEntry(p)); }
 bool Stack::PushE() { return AddBottom(new (std::nothrow) StackEntry()); }
 
-void Stack::PopString(char* dest, bool remove, int max) {
+template <typename T, typename Read>
+T Stack::Take(bool top, bool remove, T def, Read read) {
+  StackEntry* e = top ? Top() : Bottom();
+  if (e == nullptr) return def;
+  T value = read(*e);
+  if (remove) top ? RemoveTop() : RemoveBottom();
+  return value;
+}
+
+void Stack::PopString(char* dest, bool remove, int max) { TakeString(true, dest, remove, max); }
+void Stack::PopStringE(char* dest, bool remove, int max) { TakeString(false, dest, remove, max); }
+
+void Stack::TakeString(bool top, char* dest, bool remove, int max) {
   if (dest == nullptr) return;
-  StackEntry* e = Top();
-  if (e == nullptr) {
-    dest[0] = '\0';
-    return;
-  }
-  e->GetString(dest, max);
-  if (remove) RemoveTop();
+  dest[0] = '\0';
+  Take(top, remove, 0, [&](const StackEntry& e) {
+    e.GetString(dest, max);
+    return 0;
+  });
 }
 
 std::string Stack::PopString(bool remove) {
-  StackEntry* e = Top();
-  if (e == nullptr) return std::string();
-  std::string s = e->GetString();
-  if (remove) RemoveTop();
-  return s;
+  return Take(true, remove, std::string(), [](const StackEntry& e) { return e.GetString(); });
 }
-
-char Stack::PopChar(char def, bool remove) {
-  StackEntry* e = Top();
-  if (e == nullptr) return def;
-  char v = e->GetChar();
-  if (remove) RemoveTop();
-  return v;
-}
-
-int Stack::PopInt(int def, bool remove) {
-  StackEntry* e = Top();
-  if (e == nullptr) return def;
-  int v = e->GetInt();
-  if (remove) RemoveTop();
-  return v;
-}
-
-float Stack::PopFloat(float def, bool remove) {
-  StackEntry* e = Top();
-  if (e == nullptr) return def;
-  float v = e->GetFloat();
-  if (remove) RemoveTop();
-  return v;
-}
-
-void* Stack::PopPtr(void* def, bool remove) {
-  StackEntry* e = Top();
-  if (e == nullptr) return def;
-  void* v = e->GetPointer();
-  if (remove) RemoveTop();
-  return v;
-}
-
-bool Stack::Pop(bool remove) {
-  StackEntry* e = Top();
-  if (e == nullptr) return false;
-  bool result = !e->GetEmpty();
-  if (remove) RemoveTop();
-  return result;
-}
-
-void Stack::PopStringE(char* dest, bool remove, int max) {
-  if (dest == nullptr) return;
-  StackEntry* e = Bottom();
-  if (e == nullptr) {
-    dest[0] = '\0';
-    return;
-  }
-  e->GetString(dest, max);
-  if (remove) RemoveBottom();
-}
-
 std::string Stack::PopStringE(bool remove) {
-  StackEntry* e = Bottom();
-  if (e == nullptr) return std::string();
-  std::string s = e->GetString();
-  if (remove) RemoveBottom();
-  return s;
+  return Take(false, remove, std::string(), [](const StackEntry& e) { return e.GetString(); });
 }
 
-char Stack::PopCharE(char def, bool remove) {
-  StackEntry* e = Bottom();
-  if (e == nullptr) return def;
-  char v = e->GetChar();
-  if (remove) RemoveBottom();
-  return v;
-}
+namespace {
+char ReadChar(const StackEntry& e) { return e.GetChar(); }
+int ReadInt(const StackEntry& e) { return e.GetInt(); }
+float ReadFloat(const StackEntry& e) { return e.GetFloat(); }
+void* ReadPtr(const StackEntry& e) { return e.GetPointer(); }
+bool ReadPresent(const StackEntry& e) { return !e.GetEmpty(); }
+}  // namespace
 
-int Stack::PopIntE(int def, bool remove) {
-  StackEntry* e = Bottom();
-  if (e == nullptr) return def;
-  int v = e->GetInt();
-  if (remove) RemoveBottom();
-  return v;
-}
-
-float Stack::PopFloatE(float def, bool remove) {
-  StackEntry* e = Bottom();
-  if (e == nullptr) return def;
-  float v = e->GetFloat();
-  if (remove) RemoveBottom();
-  return v;
-}
-
-void* Stack::PopPtrE(void* def, bool remove) {
-  StackEntry* e = Bottom();
-  if (e == nullptr) return def;
-  void* v = e->GetPointer();
-  if (remove) RemoveBottom();
-  return v;
-}
-
-bool Stack::PopE(bool remove) {
-  StackEntry* e = Bottom();
-  if (e == nullptr) return false;
-  bool result = !e->GetEmpty();
-  if (remove) RemoveBottom();
-  return result;
-}
+char Stack::PopChar(char def, bool remove) { return Take(true, remove, def, ReadChar); }
+int Stack::PopInt(int def, bool remove) { return Take(true, remove, def, ReadInt); }
+float Stack::PopFloat(float def, bool remove) { return Take(true, remove, def, ReadFloat); }
+void* Stack::PopPtr(void* def, bool remove) { return Take(true, remove, def, ReadPtr); }
+bool Stack::Pop(bool remove) { return Take(true, remove, false, ReadPresent); }
+char Stack::PopCharE(char def, bool remove) { return Take(false, remove, def, ReadChar); }
+int Stack::PopIntE(int def, bool remove) { return Take(false, remove, def, ReadInt); }
+float Stack::PopFloatE(float def, bool remove) { return Take(false, remove, def, ReadFloat); }
+void* Stack::PopPtrE(void* def, bool remove) { return Take(false, remove, def, ReadPtr); }
+bool Stack::PopE(bool remove) { return Take(false, remove, false, ReadPresent); }
 
 const char* Stack::GetStringReference() const {
   StackEntry* e = Top();

@@ -85,6 +85,11 @@ class Stack {
   bool AddBottom(StackEntry* e) { return Add(e, inverted_); }
   void RemoveTop() { Remove(!inverted_); }
   void RemoveBottom() { Remove(inverted_); }
+  // Reads the top (or bottom) entry with `read`, or gives `def` when the
+  // list is empty; removes the entry when `remove` is set.
+  template <typename T, typename Read>
+  T Take(bool top, bool remove, T def, Read read);
+  void TakeString(bool top, char* dest, bool remove, int max);
 
   StackEntry* first_ = nullptr;
   StackEntry* last_ = nullptr;
