@@ -1,0 +1,3 @@
+#include "int2rte/int2tech.h"
+
+#include <gtest/gtest.h>
