@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "platform/files.h"
+#include "platform/progress.h"
+#include "platform/random.h"
+#include "test_support.h"
+
+namespace {
+
+TEST(RandomTest, ClassicFifteenBitSequence) {
+  platform::SeedRandom(1);
+  EXPECT_EQ(platform::Random(), 41);
+  EXPECT_EQ(platform::Random(), 18467);
+  EXPECT_EQ(platform::Random(), 6334);
+  EXPECT_EQ(platform::Random(), 26500);
+  platform::SeedRandom(1);
+  EXPECT_EQ(platform::Random(), 41);
+  platform::SeedRandom(0xFFFFFFFFu);
+  for (int i = 0; i < 1000; ++i) {
+    int v = platform::Random();
+    ASSERT_GE(v, 0);
+    ASSERT_LE(v, platform::kRandomMax);
+  }
+}
+
+TEST(ProgressTest, PercentIsClampedAndSafe) {
+  EXPECT_EQ(platform::ProgressPercent(0, 0), 100);
+  EXPECT_EQ(platform::ProgressPercent(5, 0), 100);
+  EXPECT_EQ(platform::ProgressPercent(1, 3), 33);
+  EXPECT_EQ(platform::ProgressPercent(-1, 3), 0);
+  EXPECT_EQ(platform::ProgressPercent(7, 3), 100);
+  EXPECT_EQ(platform::ProgressPercent(3000000000LL, 3000000000LL), 100);
+  platform::ReportProgress(nullptr, 1, 2);  // no sink: nothing happens
+}
+
+TEST(PathsTest, JoinAndCaseInsensitiveLookup) {
+  ScratchDir dir;
+  std::string joined = platform::JoinPath("a", "b.csv");
+  EXPECT_EQ(joined, std::string("a") + platform::kPathSeparator + "b.csv");
+  ASSERT_TRUE(WriteFile(dir.File("Objects/Trees/Oak.B3D"), "x"));
+  std::string found = platform::ResolveRoutePath(dir.path(), "objects\\trees\\oak.b3d");
+  EXPECT_TRUE(platform::IsRegularFile(found)) << found;
+  EXPECT_EQ(ReadFile(found), "x");
+  std::string missing = platform::ResolveRoutePath(dir.path(), "objects\\none.b3d");
+  EXPECT_FALSE(platform::IsRegularFile(missing));
+}
+
+TEST(FilesTest, ListingAndAtomicWrites) {
+  ScratchDir dir;
+  ASSERT_TRUE(platform::WriteFileReplacing("a.txt", "one", 3));
+  ASSERT_TRUE(platform::WriteFileReplacing("a.txt", "two!", 4));
+  EXPECT_EQ(ReadFile("a.txt"), "two!");
+  EXPECT_FALSE(platform::WriteFileReplacing("missing/a.txt", "x", 1));
+  std::vector<platform::DirEntry> entries;
+  ASSERT_TRUE(platform::ListDirectory(".", &entries));
+  bool seen = false;
+  for (auto& e : entries) seen |= e.name == "a.txt" && !e.is_directory;
+  EXPECT_TRUE(seen);
+  EXPECT_FALSE(platform::ListDirectory("missing", &entries));
+  EXPECT_TRUE(platform::RemoveFile("a.txt"));
+  EXPECT_FALSE(platform::RemoveFile("a.txt"));
+}
+
+}  // namespace

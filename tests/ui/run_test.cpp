@@ -1,0 +1,60 @@
+#include "ui/run.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/files.h"
+#include "sigsys/sigsys.h"
+#include "test_support.h"
+#include "ui/loadsave.h"
+
+namespace {
+
+const std::string kSep(1, platform::kPathSeparator);
+
+TEST(SimulatorCommandLineTest, QuotesTheRouteAndAddsTheDeveloperSwitch) {
+  ResetGlobals();
+  global.simfolder = "c:\\program files\\kavo";
+  global.simexe = "kavo.exe";
+  global.outroutepath = "c:\\routes\\linewrighttemp.csv";
+  EXPECT_EQ(SimulatorCommandLine(),
+            "c:\\program files\\kavo" + kSep + "kavo.exe \"c:\\routes\\linewrighttemp.csv\"");
+  global.developermode = 1;
+  EXPECT_EQ(SimulatorCommandLine(), "c:\\program files\\kavo" + kSep +
+                                        "kavo.exe \"c:\\routes\\linewrighttemp.csv\" /d=40372958");
+  EXPECT_EQ(SimulatorProgram(), "c:\\program files\\kavo" + kSep + "kavo.exe");
+  ASSERT_EQ(SimulatorArguments().size(), 2u);
+  EXPECT_EQ(SimulatorArguments()[0], "c:\\routes\\linewrighttemp.csv");
+  EXPECT_EQ(SimulatorArguments()[1], "/d=40372958");
+}
+
+TEST(GenerationRunTest, StopsWhenTheRouteCannotBeRead) {
+  ScratchDir dir;
+  RecordedMessages messages;
+  ResetGlobals();
+  sigsys = SignalSystem();
+  global.browsefolder = dir.path();
+  global.routefile = "missing.csv";
+  global.routetype = kRouteCsv;
+  global.outroutepath = dir.File("linewrighttemp.csv");
+  WriteFile("log.txt", "old log\n");
+  WriteFile(global.outroutepath, "old route");
+  WriteFile("linewright.tmp", " \r\n");  // a stale intermediate file
+
+  EXPECT_FALSE(GenerationRun(kRunCreate, nullptr));
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_EQ(messages.errors[0],
+            "Could not read the route:\n\n" + dir.path() + kSep + "missing.csv");
+  // The old route stays and nothing was written from the stale file.
+  EXPECT_EQ(ReadFile(global.outroutepath), "old route");
+  EXPECT_EQ(ReadFile("log.txt").find("old log"), std::string::npos);
+  EXPECT_EQ(ReadFile("log.txt").find("Intermediate2Route"), std::string::npos);
+}
+
+TEST(GenerationRunTest, CancelDoesNothing) {
+  ScratchDir dir;
+  WriteFile("log.txt", "old log\n");
+  EXPECT_FALSE(GenerationRun(kRunCancel, nullptr));
+  EXPECT_EQ(ReadFile("log.txt"), "old log\n");
+}
+
+}  // namespace
