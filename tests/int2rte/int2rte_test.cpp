@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "intermediate_builder.h"
 #include "platform/random.h"
@@ -216,6 +218,57 @@ TEST_F(WriterTest, CurveRadiusIsMeasuredFromThePlayerTrack) {
   std::string in = PathOntoRail2() + Cmd(0, "50") + Cmd(0, "75") + Cmd(64, "500;40") + Cmd(0, "100");
   std::string out = WriteRoute(in);
   EXPECT_NE(out.find("\r\n75,.curve 494;40,"), std::string::npos) << out;
+}
+
+TEST_F(WriterTest, TurnAtTheSwitchAddsTheRouteTurnAndCurve) {
+  global.alternativechance = 100;
+  // The switch onto rail 2 (6 m right) at 25 m gives a slope of 0.24.
+  struct Case {
+    const char* name;
+    std::string atZero, atSwitch;
+    std::string turnAtSwitch, turnAfter;
+  } cases[] = {
+      {"nothing else", "", "", ".turn 0.240000,", ".turn -0.240000,"},
+      {"route turn and a new curve", "", Cmd(66, "0.05") + Cmd(64, "506;10"),
+       // 0.24 + 0.05 + 12.5 / (500 cos(12.5 / 500)); then the curve runs on:
+       // -0.24 + tan(25 / 500)
+       ".turn 0.315008,", ".turn -0.189958,"},
+      {"curve running since before", Cmd(64, "506;10"), "",
+       // 0.24 + tan(25 / 500), then -0.24 + tan(25 / 500)
+       ".turn 0.290042,", ".turn -0.189958,"},
+      {"radius equal to the offset", "", Cmd(64, "6;0"), ".turn 0.240000,", ".turn -0.240000,"},
+  };
+  for (const Case& c : cases) {
+    std::string in = Cmd(0, "0") + c.atZero + Cmd(60, "2;6") + Cmd(-2, "1;0;2") + Cmd(0, "25") +
+                     c.atSwitch + Cmd(60, "2;6") + Cmd(0, "50") + Cmd(60, "2;6") + Cmd(0, "75");
+    std::string out = WriteRoute(in);
+    size_t at25 = out.find("\r\n25,");
+    size_t at50 = out.find("\r\n50,");
+    ASSERT_NE(at50, std::string::npos) << c.name << "\n" << out;
+    std::string block25 = out.substr(at25, at50 - at25);
+    std::string block50 = out.substr(at50, out.find("\r\n75,") - at50);
+    EXPECT_NE(block25.find(c.turnAtSwitch), std::string::npos) << c.name << "\n" << out;
+    EXPECT_NE(block50.find(c.turnAfter), std::string::npos) << c.name << "\n" << out;
+    // The route's own turn and curve of the switch block were taken over.
+    EXPECT_EQ(block25.find(".turn 0.05"), std::string::npos) << c.name;
+    EXPECT_EQ(block25.find(".curve 5"), std::string::npos) << c.name;
+  }
+}
+
+TEST_F(WriterTest, ProgressRunsUpTo100) {
+  struct Recorder : platform::ProgressSink {
+    void SetPosition(int percent) override { seen.push_back(percent); }
+    std::vector<int> seen;
+  } recorder;
+  ScratchDir dir;
+  std::string in;
+  for (int i = 0; i < 40; ++i) in += Cmd(0, std::to_string(i * 25)) + Cmd(60, "1;2");
+  WriteFile(dir.File("linewright.tmp"), in);
+  global.outroutepath = dir.File("out.csv");
+  ASSERT_TRUE(Intermediate2Route(&recorder));
+  ASSERT_EQ(recorder.seen.size(), 80u);
+  EXPECT_TRUE(std::is_sorted(recorder.seen.begin(), recorder.seen.end()));
+  EXPECT_EQ(recorder.seen.back(), 100);
 }
 
 TEST_F(WriterTest, MissingIntermediateFileWritesNothing) {
