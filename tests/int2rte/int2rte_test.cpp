@@ -72,6 +72,13 @@ TEST_F(WriterTest, LinesWithoutSpellingOrOutOfRangeAreSkipped) {
   EXPECT_EQ(WriteRoute(in), "\r\n0,.rail 16;1,.rail -1;2;3," + std::string(kRouteEnd));
 }
 
+TEST_F(WriterTest, BytesAbove127AndLongFieldsPassWhole) {
+  std::string longName(600, 'n');
+  std::string in = Cmd(0, "0") + Cmd(75, "Gr\xFCn\xFF;1") + Cmd(84, longName + ";5") + Cmd(0, "25");
+  EXPECT_EQ(WriteRoute(in), "\r\n0,.sta Gr\xFCn\xFF;1,.marker " + longName + ";5,\r\n25," +
+                                std::string(kRouteEnd));
+}
+
 TEST_F(WriterTest, SkippedBlocksGetBoundariesOnASwitchedPath) {
   std::string in = Cmd(6) + Cmd(-2, "1;0;1") + Cmd(0, "30") + Cmd(60, "1;3.5") + Cmd(0, "130") +
                    Cmd(60, "1;3.5") + Cmd(0, "150");
