@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Builds Linewright and runs the whole job on the embedded sample
+# installation, in a scratch folder under build/.
+set -euo pipefail
+cd "$(dirname "$0")"
+bash scripts/setup.sh
+
+root="$PWD"
+scratch="$root/build/sample-run"
+kavo="$scratch/kavo"
+work="$scratch/work"
+rm -rf "$scratch"
+mkdir -p "$work"
+cp -R sample/kavo "$kavo"
+cp build/sample/kavosim "$kavo/kavo.exe"
+
+route="${1:-$kavo/railway/route/Starter/starter.csv}"
+train="${2:-Blue Arrow}"
+lw="$root/build/cli/linewright"
+folders=(--sim-folder "$kavo" --route-folder "$kavo/railway/route"
+         --train-folder "$kavo/train" --sim-exe kavo.exe)
+
+cd "$work"
+echo "== Launch run: $route with train '$train'"
+status=0
+"$lw" generate --route "$route" --train "$train" --kind launch --seed 1 \
+  --signals medium --alternative-chance 50 "${folders[@]}" || status=$?
+if [ "$status" -eq 0 ]; then
+  # The simulator runs on its own; give it a moment to write its report.
+  for _ in $(seq 1 50); do
+    [ -f "$kavo/kavosim-report.txt" ] && break
+    sleep 0.1
+  done
+  sleep 0.2
+  echo "== The stand-in simulator's report"
+  cat "$kavo/kavosim-report.txt" 2>/dev/null || echo "(no report yet)"
+fi
+
+echo "== Chart run"
+chart_status=0
+"$lw" generate --route "$route" --train "$train" --kind chart "${folders[@]}" || chart_status=$?
+
+echo
+echo "route:  $kavo/railway/route/linewrighttemp.csv"
+echo "log:    $work/log.txt"
+echo "chart:  $work/chart.html"
+echo "config: $work/linewright10_2.cfg"
+[ "$status" -eq 0 ] && [ "$chart_status" -eq 0 ]
