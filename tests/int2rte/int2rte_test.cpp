@@ -8,6 +8,7 @@
 
 #include "intermediate_builder.h"
 #include "platform/random.h"
+#include "route_check.h"
 #include "rte2int/commands.h"
 #include "test_support.h"
 #include "ui/loadsave.h"
@@ -276,6 +277,23 @@ TEST_F(WriterTest, ProgressRunsUpTo100) {
   ASSERT_EQ(recorder.seen.size(), 80u);
   EXPECT_TRUE(std::is_sorted(recorder.seen.begin(), recorder.seen.end()));
   EXPECT_EQ(recorder.seen.back(), 100);
+}
+
+TEST_F(WriterTest, SwitchedRoutesPassTheSimulatorsCheck) {
+  global.alternativechance = 100;
+  std::string paths[] = {
+      PathOntoRail2() + Cmd(60, "3;10") + Cmd(88, "0;4;1") + Cmd(77, "2;0;1;1") + Cmd(71, "1;2") +
+          Cmd(0, "50") + Cmd(64, "500;40") + Cmd(0, "75") + Cmd(84, "m.bmp;30") + Cmd(0, "200"),
+      Cmd(0, "0") + Cmd(84, "early.bmp;300") + Cmd(-2, "1;0;1") + Cmd(0, "1000") + Cmd(60, "1;0") +
+          Cmd(78, "1;0;0;50;3") + Cmd(0, "1025") + Cmd(60, "1;-0.5") + Cmd(-2, "1;1;0") +
+          Cmd(0, "1200") + Cmd(61, "1"),
+  };
+  for (const std::string& in : paths) {
+    std::string out = WriteRoute(in);
+    kavosim::RouteSummary summary = kavosim::CheckRoute(out);
+    EXPECT_TRUE(summary.ok()) << out << "\n" << (summary.problems.empty() ? "" : summary.problems[0]);
+    EXPECT_EQ(summary.developer_id, "40372958");
+  }
 }
 
 TEST_F(WriterTest, MissingIntermediateFileWritesNothing) {
