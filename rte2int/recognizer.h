@@ -15,6 +15,10 @@ constexpr int kRecognizerParamsSize = 32768;
 // bytes). The next getchar() then returns the command's terminator. On no
 // match returns -3 and restores the position.
 int GetNextCommand(BufferedFile* file, bool csv, char* params, int first, int last);
+// The same scan trying every pattern of the range in turn, without the
+// first-character index GetNextCommand uses to skip hopeless patterns. Its
+// results are the reference the index must reproduce exactly.
+int GetNextCommandUnindexed(BufferedFile* file, bool csv, char* params, int first, int last);
 
 // The k-th field (from 1) of an intermediate line as a number; 0 when it is
 // absent or not a number.

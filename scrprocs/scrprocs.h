@@ -1,23 +1,30 @@
 #ifndef LINEWRIGHT_SCRPROCS_SCRPROCS_H
 #define LINEWRIGHT_SCRPROCS_SCRPROCS_H
 
+#include <string>
+
 #include "core/BufFile.h"
 #include "platform/progress.h"
 
 // Expands includes, notes, macros and the $ functions of a route; replaces
-// `route` by the result. False after a reported error.
+// `route` by the result. False after a reported error. Passes repeat while
+// a pass included a file or defined a macro. Every route reading starts
+// with an empty macro table.
 bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress);
 
 // Runs the randomizer script of a script route; replaces `route` by the
-// result. False after a reported error.
+// result. Empties the user tables first. False after a reported error.
 bool ProcessSCR(BufferedFile*& route, platform::ProgressSink* progress);
 
-#include <string>
+// Runs the script of `in` (read from its start) into `out`, which it writes
+// from its current position. The user tables are left as they are. False
+// when an error stopped the run (`out` keeps what was written so far).
+bool ProcessSCR_simple(BufferedFile* in, BufferedFile* out, platform::ProgressSink* progress);
 
 // Reads the route at `routePath` and runs the script stages on it as a
 // generation run would (preprocessing always, the script for script routes,
 // by global.routetype), leaving the resulting route text in `text`. False
-// when the file cannot be read or a stage reported an error.
+// when the file cannot be read or any error was reported.
 bool ScriptRouteText(const char* routePath, std::string* text);
 
 #endif

@@ -2,84 +2,82 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "ui/loadsave.h"
 
 namespace {
 
 TEST(KavoTimeTest, TextToSeconds) {
-  struct {
+  struct Case {
     const char* text;
     int seconds;
-  } cases[] = {{"10.3", 37800}, {"7", 25200},        {"0.0000", 0},   {"24.0000", 0},
-               {"10.3000", 37800}, {"16.3015", 59415}, {"9.05", 32700}, {"", 0},
-               {"25.0000", 3600}};
-  for (auto& c : cases) EXPECT_EQ(KavoTime2Sec(c.text), c.seconds) << c.text;
-}
-
-TEST(KavoTimeTest, NumberBelowTenIsPaddedFirst) {
+  };
+  const Case cases[] = {
+      {"10.3", 37800},    {"10.3000", 37800}, {"7", 25200},       {"0.0000", 0},
+      {"24.0000", 0},     {"10.305", 37850},  {"23.5959", 86399}, {"", 0},
+      {"abc", 0},         {" 8.15", 29700},   {"25.0000", 3600},  {"-1.0000", 82800},
+  };
+  for (const Case& c : cases) EXPECT_EQ(KavoTime2Sec(c.text), c.seconds) << c.text;
+  int huge = KavoTime2Sec("99999999999999.00");
+  EXPECT_TRUE(huge >= 0 && huge < kSecondsPerDay) << huge;
   EXPECT_EQ(KavoTime2Sec(9.5f), 35400);
-  EXPECT_EQ(KavoTime2Sec(16.3f), 59400);
+  EXPECT_EQ(KavoTime2Sec(10.3f), 37800);
+  EXPECT_EQ(KavoTime2Sec(0.0f), 0);
 }
 
 TEST(KavoTimeTest, SecondsToText) {
-  char out[16];
-  Sec2KavoTime(out, 37800);
-  EXPECT_STREQ(out, "10.3000");
-  Sec2KavoTime(out, 35400);
-  EXPECT_STREQ(out, "9.5000");
-  Sec2KavoTime(out, 86399);
-  EXPECT_STREQ(out, "23.5959");
-  // Negative counts wrap into the day instead of printing a negative time.
-  Sec2KavoTime(out, -600);
-  EXPECT_STREQ(out, "23.5000");
-  Sec2KavoTime(out, 86400 + 60);
-  EXPECT_STREQ(out, "0.0100");
+  struct Case {
+    int seconds;
+    const char* text;
+  };
+  const Case cases[] = {{37800, "10.3000"}, {35400, "9.5000"}, {0, "0.0000"},
+                        {86399, "23.5959"}, {86400, "0.0000"}, {-60, "23.5900"},
+                        {-86400 * 3 - 1, "23.5959"}};
+  for (const Case& c : cases) {
+    char text[16];
+    Sec2KavoTime(text, c.seconds);
+    EXPECT_STREQ(text, c.text) << c.seconds;
+  }
 }
 
-class ReCalculateTimeTest : public ::testing::Test {
+class RecalculateTest : public ::testing::Test {
  protected:
   void SetUp() override { ResetGlobals(); }
+  void TearDown() override { ResetGlobals(); }
+  std::string Shift(const char* time, int& base) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%s", time);
+    ReCalculateTime(text, base);
+    return text;
+  }
 };
 
-TEST_F(ReCalculateTimeTest, DefaultTimetableKeepsTimesAndSetsBase) {
+TEST_F(RecalculateTest, DefaultTimetableKeepsTimes) {
   int base = -1;
-  char text[16] = "10.3000";
-  ReCalculateTime(text, base);
-  EXPECT_STREQ(text, "10.3000");
-  EXPECT_EQ(base, 37800);
-  char one[16] = "T";
-  ReCalculateTime(one, base);
-  EXPECT_STREQ(one, "T");
-}
-
-TEST_F(ReCalculateTimeTest, OneCharacterDoesNotSetBase) {
-  int base = -1;
-  char one[16] = "P";
-  ReCalculateTime(one, base);
+  EXPECT_EQ(Shift("P", base), "P");
   EXPECT_EQ(base, -1);
+  EXPECT_EQ(Shift("10.3", base), "10.3000");
+  EXPECT_EQ(base, 37800);
 }
 
-TEST_F(ReCalculateTimeTest, LooseTimetableStretchesLaterTimes) {
+TEST_F(RecalculateTest, LooseTimetableStretchesFromTheBase) {
   global.loosetimetable = 1;
   int base = -1;
-  char first[16] = "10.0000";
-  ReCalculateTime(first, base);
-  char later[16] = "11.0000";
-  ReCalculateTime(later, base);
-  EXPECT_STREQ(later, "11.0336");  // 216 seconds later
+  EXPECT_EQ(Shift("10.0000", base), "10.0000");
+  EXPECT_EQ(Shift("11.0000", base), "11.0336");  // one hour later moves 216 s
 }
 
-TEST_F(ReCalculateTimeTest, OtherTimetableStartsAtTheStartTime) {
+TEST_F(RecalculateTest, OtherStartTimesShiftAndWrapPastMidnight) {
   global.timetablemode = kTimetableCustom;
-  global.starttime = 23 * 3600;
+  global.starttime = 84600;  // 23:30
   int base = -1;
-  char first[16] = "10.0000";
-  ReCalculateTime(first, base);
-  EXPECT_STREQ(first, "23.0000");
-  // Past midnight the time wraps into the next day.
-  char later[16] = "11.3000";
-  ReCalculateTime(later, base);
-  EXPECT_STREQ(later, "0.3000");
+  EXPECT_EQ(Shift("10.0000", base), "23.3000");
+  EXPECT_EQ(Shift("11.0000", base), "0.3000");
+  global.starttime = 0;
+  base = -1;
+  EXPECT_EQ(Shift("10.0000", base), "0.0000");
+  EXPECT_EQ(Shift("9.0000", base), "23.0000");
 }
 
 }  // namespace

@@ -1,0 +1,404 @@
+#include "rte2int/cleanint.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <new>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/Stack.h"
+#include "core/rteprocs.h"
+#include "rte2int/commands.h"
+#include "rte2int/intermediate.h"
+#include "rte2int/kavotime.h"
+#include "rte2int/pathsearch.h"
+#include "rte2int/progress_meter.h"
+#include "rte2int/recognizer.h"
+#include "ui/loadsave.h"
+
+namespace {
+
+constexpr int kTrackCount = 16;
+constexpr int kNoSection = -1;
+// Track commands remembered per position. Repeats of the same command are
+// kept once; a position with more commands than this is cut short, which
+// keeps the pairing of step two bounded.
+constexpr size_t kMaxSeenPerPosition = 256;
+constexpr float kLevelTolerance = 0.1f;
+constexpr float kMaxTurnChange = 3.5f;
+
+struct TrackSlot {
+  float x = 0;
+  float y = 0;
+  bool active = false;
+  bool ended = false;
+  bool touched = false;
+  float prevturn = 0;  // the lateral step at the last command
+};
+
+struct SeenCommand {
+  float x;
+  int track;
+  int command;
+};
+
+struct PathPoint {
+  int pos;
+  int trk;
+  int along;
+};
+
+struct StationTime {
+  int pos;
+  float arrive;
+  float depart;
+};
+
+struct PathLink {
+  int pos;
+  int trk;
+  int along;
+};
+
+// Splits the content into lines, each with its line feed.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  size_t p = 0;
+  while (p < text.size()) {
+    size_t e = text.find('\n', p);
+    size_t end = e == std::string_view::npos ? text.size() : e + 1;
+    lines.push_back(text.substr(p, end - p));
+    p = end;
+  }
+  return lines;
+}
+
+std::string_view WithoutLineEnd(std::string_view line) {
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+  return line;
+}
+
+// The k-th field (from 1) as GetCmdParameter reads it.
+float Parameter(const std::string& line, int k) { return GetCmdParameter(line.c_str(), k); }
+
+bool IsLevel(const TrackSlot& t) { return std::fabs(t.y) <= kLevelTolerance; }
+
+class Cleaner {
+ public:
+  explicit Cleaner(platform::ProgressSink* progress) : progress_(progress) {
+    for (int i = 0; i < kTrackCount; ++i) track_[i].y = static_cast<float>(i * 100);
+    track_[0].active = true;
+  }
+
+  void FirstPass(const std::vector<std::string_view>& lines, size_t size);
+  void SearchPaths();
+  void SecondPass(const std::vector<std::string_view>& lines, size_t size, BufferedFile* out);
+  bool MadePathArrays() const { return madePathArrays_; }
+
+ private:
+  void CloseFirstPassPosition(int d);
+  void TrackCommand(int command, const std::vector<std::string_view>& fields);
+  void Remember(float x, int trk, int command);
+  void WritePositionNotes(int d, BufferedFile* out);
+  void Keep(std::string_view line, BufferedFile* out);
+
+  platform::ProgressSink* progress_;
+  TrackSlot track_[kTrackCount];
+  std::vector<SeenCommand> seen_;
+  std::vector<int> sigstack_;
+  int lastSignal_ = 0;
+  std::vector<PathPoint> points_;
+  std::vector<StationTime> stations_;
+  std::vector<PathLink> links_;
+  bool madePathArrays_ = false;
+  int curpos_ = 0;
+
+  // Second pass queues.
+  size_t nextSignal_ = 0;
+  size_t nextLink_ = 0;
+  size_t nextStation_ = 0;
+  int lastSection_ = kNoSection;
+  int pendingSection_ = kNoSection;
+  int blockSection_ = kNoSection;
+};
+
+void Cleaner::Remember(float x, int trk, int command) {
+  for (const SeenCommand& s : seen_)
+    if (s.x == x && s.track == trk && s.command == command) return;
+  if (seen_.size() >= kMaxSeenPerPosition) return;
+  seen_.push_back({x, trk, command});
+}
+
+// A new distance: the commands seen at the current position tell which
+// tracks meet there and which end.
+void Cleaner::CloseFirstPassPosition(int d) {
+  if (!seen_.empty()) {
+    for (int i = 0; i < kTrackCount; ++i) {
+      const TrackSlot& t = track_[i];
+      if (t.active && !t.touched && IsLevel(t)) Remember(t.x, i, kCmdRail);
+    }
+    for (const SeenCommand& a : seen_) {
+      for (const SeenCommand& b : seen_) {
+        if (a.command != kCmdRailStart && b.command != kCmdRailEnd &&
+            IsLevel(track_[a.track]) && IsLevel(track_[b.track]) && a.x == b.x)
+          points_.push_back({curpos_, a.track, b.track});
+      }
+    }
+    for (int i = 0; i < kTrackCount; ++i) {
+      TrackSlot& t = track_[i];
+      t.touched = false;
+      if (t.ended) {
+        points_.push_back({curpos_, i, -1});
+        t.ended = false;
+        t.active = false;
+      }
+    }
+    seen_.clear();
+  }
+  curpos_ = d;
+}
+
+void Cleaner::TrackCommand(int command, const std::vector<std::string_view>& fields) {
+  int i = FieldInt(fields, 0, -1);
+  if (i < 1 || i >= kTrackCount) return;
+  TrackSlot& t = track_[i];
+  float oldx = t.x;
+  t.x = FieldFloat(fields, 1, t.x);
+  t.y = FieldFloat(fields, 2, t.y);
+  int seenAs = (command == kCmdRail && !t.active) ? kCmdRailStart : command;
+  Remember(t.x, i, seenAs);
+  t.active = true;
+  t.touched = true;
+  t.ended = false;
+  if (command == kCmdRailStart) t.prevturn = 0;
+  float turn = t.x - oldx;
+  if (command == kCmdRailEnd || !IsLevel(t) || std::fabs(turn - t.prevturn) > kMaxTurnChange) {
+    t.ended = true;
+    t.active = false;
+  }
+  t.prevturn = turn;
+}
+
+void Cleaner::FirstPass(const std::vector<std::string_view>& lines, size_t size) {
+  ProgressMeter progress(progress_, static_cast<long long>(size));
+  size_t offset = 0;
+  std::string line;
+  for (std::string_view raw : lines) {
+    offset += raw.size();
+    progress.At(static_cast<long long>(offset));
+    int command = IntermediateCommand(raw);
+    switch (command) {
+      case kCmdDistance: {
+        line.assign(raw);
+        int d = TruncateToInt(Parameter(line, 1));
+        if (d != curpos_) CloseFirstPassPosition(d);
+        break;
+      }
+      case kCmdRailStart:
+      case kCmdRail:
+      case kCmdRailEnd:
+        TrackCommand(command, IntermediateFields(WithoutLineEnd(raw)));
+        break;
+      case kCmdSignal:
+      case kCmdSig: {
+        line.assign(raw);
+        if (TruncateToInt(Parameter(line, 3)) != 0 || TruncateToInt(Parameter(line, 4)) != -1) {
+          sigstack_.push_back(curpos_ - lastSignal_);
+          lastSignal_ = curpos_;
+        }
+        break;
+      }
+      case kCmdSta:
+      case kCmdStation: {
+        line.assign(raw);
+        float arrive = Parameter(line, 2);
+        float depart = Parameter(line, 3);
+        if (arrive == 0) arrive = depart;
+        if (depart == 0) depart = arrive;
+        if (arrive != 0 || depart != 0) stations_.push_back({curpos_, arrive, depart});
+        break;
+      }
+      default:
+        break;
+    }
+  }
+}
+
+void Cleaner::SearchPaths() {
+  // The first spacing is the distance from the route's start to the first
+  // counted signal; each later one belongs to the signal before it.
+  if (!sigstack_.empty()) sigstack_.erase(sigstack_.begin());
+
+  int count = static_cast<int>(points_.size());
+  std::vector<int> startpos(points_.size()), starttrk(points_.size()), alongtrk(points_.size());
+  for (size_t k = 0; k < points_.size(); ++k) {
+    startpos[k] = points_[k].pos;
+    starttrk[k] = points_[k].trk;
+    alongtrk[k] = points_[k].along;
+  }
+  std::unique_ptr<bool[]> visited(new bool[points_.size() + 1]());
+  std::unique_ptr<bool[]> found(new bool[points_.size() + 1]());
+  Stack results;
+  log("searching paths");
+  SearchPathA(startpos.data(), starttrk.data(), alongtrk.data(), count, 0, 0, &results,
+              visited.get(), found.get());
+  log("search complete");
+  if (results.IsEmpty()) return;
+
+  std::vector<std::string> paths;
+  paths.reserve(static_cast<size_t>(results.Size()));
+  while (!results.IsEmpty()) paths.push_back(results.PopString(true));
+  std::sort(paths.begin(), paths.end(), [](const std::string& a, const std::string& b) {
+    return qsort_stringlist(a.c_str(), b.c_str()) < 0;
+  });
+  paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
+  for (const std::string& p : paths) {
+    PathLink link{0, 0, 0};
+    if (std::sscanf(p.c_str(), "%d, %d -> %d", &link.pos, &link.trk, &link.along) == 3)
+      links_.push_back(link);
+  }
+  madePathArrays_ = true;
+}
+
+// The clean-up's notes that stand before the distance line of `d`.
+void Cleaner::WritePositionNotes(int d, BufferedFile* out) {
+  char text[96];
+  // Links and stations behind the current position can never be reached
+  // again; without skipping them they would hold up everything queued
+  // after them.
+  while (nextLink_ < links_.size() && links_[nextLink_].pos < d) ++nextLink_;
+  while (nextLink_ < links_.size() && links_[nextLink_].pos == d) {
+    const PathLink& l = links_[nextLink_++];
+    std::snprintf(text, sizeof text, "%d;%d;%d", 1, l.trk, l.along);
+    WriteCommand(out, kCmdCleanup, text);
+  }
+  while (nextStation_ < stations_.size() && stations_[nextStation_].pos < d) ++nextStation_;
+  if (nextStation_ + 1 < stations_.size() && stations_[nextStation_].pos == d) {
+    const StationTime& here = stations_[nextStation_];
+    const StationTime& next = stations_[nextStation_ + 1];
+    int depart = KavoTime2Sec(here.depart);
+    int arrive = KavoTime2Sec(next.arrive);
+    int travel = arrive - depart;
+    // A journey across midnight.
+    if (travel < 0) travel += kSecondsPerDay;
+    std::snprintf(text, sizeof text, "%d;%d;%d;%d", 3, depart, next.pos, travel);
+    WriteCommand(out, kCmdCleanup, text);
+    ++nextStation_;
+  }
+}
+
+void Cleaner::Keep(std::string_view line, BufferedFile* out) {
+  if (pendingSection_ != lastSection_ && pendingSection_ != kNoSection) {
+    WriteCommand(out, pendingSection_, nullptr);
+    lastSection_ = pendingSection_;
+  }
+  out->putstring(line);
+  if (line.empty() || line.back() != '\n') out->putstring("\r\n");
+  // A comma-syntax prefix such as "Route." applies to one command only.
+  pendingSection_ = blockSection_;
+}
+
+void Cleaner::SecondPass(const std::vector<std::string_view>& lines, size_t size,
+                         BufferedFile* out) {
+  ProgressMeter progress(progress_, static_cast<long long>(size));
+  curpos_ = -1;
+  size_t offset = 0;
+  std::string line;
+  for (std::string_view raw : lines) {
+    offset += raw.size();
+    progress.At(static_cast<long long>(offset));
+    int command = IntermediateCommand(raw);
+    if (command >= kCmdWithRoute && command <= kCmdTrackPrefix) {
+      int section = command >= kCmdRoutePrefix ? command - 6 : command;
+      pendingSection_ = section;
+      if (command <= kCmdWithTrack) blockSection_ = section;
+      continue;
+    }
+    bool keep = true;
+    switch (command) {
+      case kCmdDistance: {
+        line.assign(raw);
+        int d = TruncateToInt(Parameter(line, 1));
+        if (d == curpos_) {
+          keep = false;
+          break;
+        }
+        if (d < curpos_ && global.showerrors) {
+          char detail[64];
+          std::snprintf(detail, sizeof detail, "%d -> %d", curpos_, d);
+          ErrorMessage("Wrong distance order", detail);
+        }
+        WritePositionNotes(d, out);
+        curpos_ = d;
+        break;
+      }
+      case kCmdSignal:
+      case kCmdSig: {
+        line.assign(raw);
+        if (TruncateToInt(Parameter(line, 3)) != 0 || TruncateToInt(Parameter(line, 4)) != -1) {
+          int spacing = nextSignal_ < sigstack_.size() ? sigstack_[nextSignal_++] : 0;
+          char text[32];
+          std::snprintf(text, sizeof text, "0;%d", spacing);
+          WriteCommand(out, kCmdCleanup, text);
+        }
+        break;
+      }
+      case kCmdComment:
+      case kCmdDeveloperId:
+        keep = false;
+        break;
+      default:
+        break;
+    }
+    if (keep) {
+      Keep(raw, out);
+    } else {
+      // A dropped line uses up a prefix that was meant for it.
+      pendingSection_ = blockSection_;
+    }
+  }
+}
+
+}  // namespace
+
+bool CleanIntFile(BufferedFile*& file, platform::ProgressSink* progress) {
+  if (file == nullptr) return false;
+  log("CleanIntFile started");
+  BufferedFile* out = nullptr;
+  try {
+    out = new BufferedFile(BufferedFile::kStageOutputSize, true);
+    if (!out->working()) {
+      delete out;
+      log("failed to allocate memory");
+      return false;
+    }
+    log("entering loop");
+    std::string_view text = file->view();
+    std::vector<std::string_view> lines = SplitLines(text);
+    Cleaner cleaner(progress);
+    cleaner.FirstPass(lines, text.size());
+    cleaner.SearchPaths();
+    cleaner.SecondPass(lines, text.size(), out);
+    log("ending loop");
+    for (const char* name : {"sigstack", "p_startpos", "p_starttrk", "p_alongtrk", "s_pos",
+                             "s_arrive", "s_depart", "t_pos", "t_index", "t_cmd"}) {
+      log((std::string("del ") + name).c_str());
+    }
+    const char* verb = cleaner.MadePathArrays() ? "del " : "skip ";
+    for (const char* name : {"fp_startpos", "fp_starttrk", "fp_alongtrk"})
+      log((std::string(verb) + name).c_str());
+    for (const char* name : {"del line", "del params", "del track", "del prevtturn"}) log(name);
+  } catch (const std::bad_alloc&) {
+    delete out;
+    log("failed to allocate memory");
+    return false;
+  }
+  delete file;
+  log("del fs");
+  file = out;
+  log("exiting CleanIntFile");
+  return true;
+}

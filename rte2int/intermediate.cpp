@@ -1,0 +1,57 @@
+#include "rte2int/intermediate.h"
+
+#include <cmath>
+#include <climits>
+
+#include "core/StackEntry.h"
+
+int IntermediateCommand(std::string_view line) {
+  if (line.empty()) return -32;
+  return static_cast<unsigned char>(line[0]) - 32;
+}
+
+std::vector<std::string_view> IntermediateFields(std::string_view line) {
+  std::vector<std::string_view> fields;
+  size_t p = 1;
+  while (p < line.size()) {
+    unsigned char c = static_cast<unsigned char>(line[p]);
+    if (c == 0 || c == '\r' || c == '\n') break;
+    long n;
+    if (c == 31) {
+      if (p + 2 >= line.size()) break;
+      n = (static_cast<unsigned char>(line[p + 1]) - 32L) * 222 +
+          (static_cast<unsigned char>(line[p + 2]) - 32L);
+      p += 3;
+    } else {
+      n = c - 32L;
+      p += 1;
+    }
+    if (n < 0) n = 0;
+    size_t take = static_cast<size_t>(n);
+    if (take > line.size() - p) take = line.size() - p;
+    fields.push_back(line.substr(p, take));
+    p += take;
+  }
+  return fields;
+}
+
+int FieldInt(const std::vector<std::string_view>& fields, size_t k, int def) {
+  if (k >= fields.size()) return def;
+  return TextToInt(std::string(fields[k]).c_str());
+}
+
+float FieldFloat(const std::vector<std::string_view>& fields, size_t k, float def) {
+  if (k >= fields.size()) return def;
+  double v = TextToDouble(std::string(fields[k]).c_str());
+  if (std::isnan(v)) return 0;
+  if (v > 3.0e38) return 3.0e38f;
+  if (v < -3.0e38) return -3.0e38f;
+  return static_cast<float>(v);
+}
+
+int TruncateToInt(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= 2147483647.0) return INT_MAX;
+  if (value <= -2147483648.0) return INT_MIN;
+  return static_cast<int>(value);
+}

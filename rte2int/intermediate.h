@@ -1,0 +1,28 @@
+#ifndef LINEWRIGHT_RTE2INT_INTERMEDIATE_H
+#define LINEWRIGHT_RTE2INT_INTERMEDIATE_H
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Reading lines of the intermediate file: a command byte (index + 32), then
+// length-prefixed fields, then CR LF.
+
+// The command index of a line: its first byte, read unsigned, minus 32.
+// An empty line gives -32, which names no command.
+int IntermediateCommand(std::string_view line);
+
+// The fields of a line, in order. Reading starts at the second byte and
+// stops at byte 0, CR, LF or the end of `line`; a field never reaches past
+// the end of `line`. The views point into `line`.
+std::vector<std::string_view> IntermediateFields(std::string_view line);
+
+// Field k (from 0) read as a parameter is read from a stack: atoi / atof
+// rules on the text, `def` when the line has no such field.
+int FieldInt(const std::vector<std::string_view>& fields, size_t k, int def);
+float FieldFloat(const std::vector<std::string_view>& fields, size_t k, float def);
+
+// A float truncated towards zero, saturating, 0 for NaN.
+int TruncateToInt(double value);
+
+#endif

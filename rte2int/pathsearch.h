@@ -1,0 +1,35 @@
+#ifndef LINEWRIGHT_RTE2INT_PATHSEARCH_H
+#define LINEWRIGHT_RTE2INT_PATHSEARCH_H
+
+#include "core/Stack.h"
+
+// The alternative paths through a route's track layout. The clean-up
+// records path points: at a track position, a side track (1..15) or the
+// main track (0) meets another track at the same lateral offset ("joined
+// track"), or a track ends there (joined track -1). Points come grouped by
+// position, the end points of a position after its meetings.
+
+// Searches, from the group of point `start` on, the links that lead from
+// track `track` back to the main track. Every link on such a path is pushed
+// on `result` as "%d, %02d -> %02d\r\n" (position, track, joined track).
+// `visited` and `found` (count entries each, cleared by the caller) record
+// which points were searched and whether they led back. True when some
+// path from this group reached the main track.
+//
+// The search walks the groups with an explicit stack, so long routes cannot
+// exhaust the call stack, and stops after a fixed amount of work on
+// pathological layouts.
+bool SearchPathA(const int* startpos, const int* starttrk, const int* alongtrk, int count,
+                 int start, int track, Stack* result, bool* visited, bool* found);
+
+// The first index after k whose position is greater than startpos[k], or
+// count.
+int NextPFOffset(const int* startpos, int count, int k);
+
+// Comparator of two path strings; `a` and `b` point at their first
+// characters (as for qsort over an array of fixed-size string slots). The
+// shorter string comes first, strings of equal length by their bytes. For
+// path strings this orders by position, then by track numbers.
+int qsort_stringlist(const void* a, const void* b);
+
+#endif

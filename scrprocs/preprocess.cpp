@@ -1,0 +1,194 @@
+#include <string>
+
+#include "core/rteprocs.h"
+#include "platform/files.h"
+#include "scrprocs/directives.h"
+#include "scrprocs/dollar.h"
+#include "scrprocs/script_errors.h"
+#include "scrprocs/scrprocs.h"
+#include "scrprocs/uservars.h"
+#include "ui/loadsave.h"
+
+namespace {
+
+// A pass that includes or defines something asks for another pass. A file
+// that includes itself would ask forever; past this many passes the
+// includes are taken to be circular.
+constexpr int kMaxPasses = 32;
+// Includes that multiply themselves grow the text exponentially; stop them
+// well before memory runs out (routes are far below this size).
+constexpr int kMaxRouteText = 16 * 1024 * 1024;
+// Room for an evaluated name; longer names are refused by length anyway.
+constexpr std::size_t kNameCapacity = 510;
+
+class PreProcessPass {
+ public:
+  PreProcessPass(BufferedFile* in, BufferedFile* out, platform::ProgressSink* progress)
+      : in_(in), out_(out), progress_(progress) {}
+
+  // Runs the pass over the whole input; false after an error (the output
+  // then holds the text processed up to it).
+  bool Run() {
+    in_->setread(true);
+    in_->setpos(0, 0);
+    log("entering loop");
+    while (!error_) {
+      int c = in_->getchar();
+      if (c == -1) break;
+      if (c == '#')
+        Directive();
+      else if (c == '$')
+        PreProcessDollar(in_, out_, &subs_);
+      else
+        out_->putchar(static_cast<char>(c));
+      platform::ReportProgress(progress_, in_->getpos(), in_->size());
+    }
+    log("ending loop");
+    return !error_;
+  }
+
+  bool changed() const { return changed_; }
+
+ private:
+  void Error(const char* message, const std::string& detail) {
+    ReportScriptError(message, detail.empty() ? nullptr : detail.c_str());
+    error_ = true;
+  }
+
+  std::string ReadName() {
+    ScrParameterList<BufferedFile> params(in_);
+    std::string name = params.Next(kNameCapacity);
+    params.DropRest();
+    return name;
+  }
+
+  void Directive() {
+    int index = GetNextScrCommand(in_, -1, false);
+    switch (index) {
+      case -1:
+        out_->putchar('#');
+        break;
+      case kScrInclude:
+        Include();
+        break;
+      case kScrNotes:
+        DropNotes();
+        break;
+      case kScrDefineMacro:
+        DefineMacro();
+        break;
+      case kScrMacro:
+        ExpandMacro();
+        break;
+      default:
+        // Passed on in the table's spelling; the parameters follow as text.
+        out_->putchar('#');
+        out_->putstring(command[index]);
+        break;
+    }
+  }
+
+  void Include() {
+    std::string name = ReadName();
+    changed_ = true;
+    std::string path = platform::ResolveRoutePath(global.browsefolder, name);
+    BufferedFile file(path.c_str(), false);
+    if (!file.working()) {
+      Error("#include command, file not found.", path);
+      return;
+    }
+    out_->putstring(file.view());
+    if (out_->size() > kMaxRouteText)
+      Error("#include command, the route grows too large (circular includes?).", path);
+  }
+
+  void DropNotes() {
+    for (;;) {
+      int c = in_->getchar();
+      if (c == -1) {
+        Error("#notes command, #endnotes<> not found.", std::string());
+        return;
+      }
+      if (c == '#' && GetNextScrCommand(in_, kScrEndNotes, false) == kScrEndNotes) return;
+    }
+  }
+
+  void DefineMacro() {
+    std::string name = ReadName();
+    if (name.size() > kUserNameMax) {
+      Error("#definemacro command, too long macro name.", name);
+      return;
+    }
+    UserMacro* macro = ClaimUserMacro(name);
+    if (macro == nullptr) {
+      Error("#definemacro command, no macro with specified name and all macros already used.",
+            name);
+      return;
+    }
+    changed_ = true;
+    macro->body.clear();
+    bool too_long = false;
+    for (;;) {
+      int c = in_->getchar();
+      if (c == -1) {
+        Error("#definemacro command, #endmacro<> not found.", name);
+        return;
+      }
+      if (c == '#' && GetNextScrCommand(in_, kScrEndMacro, false) == kScrEndMacro) break;
+      if (macro->body.size() < kMacroBodyMax)
+        macro->body.push_back(static_cast<char>(c));
+      else
+        too_long = true;
+    }
+    if (too_long) Error("#definemacro command, too long macro body.", name);
+  }
+
+  void ExpandMacro() {
+    std::string name = ReadName();
+    if (const UserMacro* macro = FindUserMacro(name)) {
+      out_->putstring(macro->body);
+    } else if (changed_) {
+      // A definition or include earlier in this pass may yet supply it.
+      out_->putstring("#macro<" + name + ">");
+    } else {
+      Error("#macro command, macro with such name doesn't exist.", name);
+    }
+  }
+
+  BufferedFile* in_;
+  BufferedFile* out_;
+  platform::ProgressSink* progress_;
+  SubstitutionLists subs_;
+  bool changed_ = false;
+  bool error_ = false;
+};
+
+}  // namespace
+
+bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress) {
+  // Macros belong to one route: a new reading starts without any, while
+  // the later passes below keep what earlier passes defined.
+  ResetUserMacros();
+  for (int pass = 1;; ++pass) {
+    log("PreProcessRoute started");
+    BufferedFile* out = new BufferedFile(BufferedFile::kStageOutputSize, true);
+    if (!out->working()) {
+      delete out;
+      return false;
+    }
+    PreProcessPass run(route, out, progress);
+    bool ok = run.Run();
+    delete route;
+    route = out;
+    route->setread(true);
+    route->setpos(0, 0);
+    log("exiting PreProcessRoute");
+    if (!ok) return false;
+    if (!run.changed()) return true;
+    if (pass == kMaxPasses) {
+      ReportScriptError("#include command, too many nested includes (circular includes?).",
+                        nullptr);
+      return false;
+    }
+  }
+}
