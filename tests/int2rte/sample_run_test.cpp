@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/random.h"
+#include "route_check.h"
 #include "test_support.h"
 #include "ui/loadsave.h"
 #include "ui/run.h"
@@ -66,6 +67,37 @@ TEST_P(SampleRunTest, WritesTheExpectedRouteAndChart) {
   ExpectFile(std::string(sample.expected) + ".html", ReadFile(dir.File("chart.html")));
   EXPECT_FALSE(fs::exists(global.outroutepath)) << "a chart run removes the last route";
   EXPECT_TRUE(messages.errors.empty()) << messages.errors.front();
+}
+
+// A loop that leaves the main track at 100 m and comes back at 375 m: with
+// the chance at 100 the train takes it, so the written route switches the
+// tracks twice, with turns, turnout markers and skipped blocks between.
+TEST_F(SampleRunTest, PassingLoopIsTakenThroughTheWholeRun) {
+  ScratchDir dir;
+  std::string routes = dir.File("route");
+  ASSERT_TRUE(WriteFile(routes + "/loop.csv",
+                        "With Route\n.Gauge 1435\nWith Train\n.Folder X\nWith Structure\n"
+                        ".Rail(0) a.b3d\n.Rail(1) b.b3d\nWith Track\n0, .Railtype 0; 0,\n"
+                        "100, .Railstart 1; 0; 0; 1,\n125, .Rail 1; 1,\n150, .Rail 1; 3,\n"
+                        "175, .Rail 1; 4,\n200, .Rail 1; 4, .Sta Middle; 08.00; 08.01; 0; 1,\n"
+                        "300, .Rail 1; 4,\n325, .Rail 1; 3,\n350, .Rail 1; 1,\n"
+                        "375, .Railend 1; 0,\n400, .Curve 600; 0,\n500,\n"));
+  global.routefolder = routes;
+  global.browsefolder = routes;
+  global.routefile = "loop.csv";
+  global.routetype = RouteTypeOf("loop.csv");
+  global.trainname = "Blue Arrow";
+  global.outroutepath = OutRoutePath(routes);
+  global.alternativechance = 100;
+  RecordedMessages messages;
+
+  platform::SeedRandom(3);
+  ASSERT_TRUE(GenerationRun(kRunCreate, nullptr));
+  std::string route = ReadFile(global.outroutepath);
+  ExpectFile("passing_loop.csv", route);
+  kavosim::RouteSummary summary = kavosim::CheckRoute(route);
+  EXPECT_TRUE(summary.ok()) << (summary.problems.empty() ? "" : summary.problems[0]);
+  EXPECT_EQ(summary.marker_pictures.count("LINEWRIGHT\\objs\\turnout2.gif"), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSyntaxes, SampleRunTest,
