@@ -37,6 +37,11 @@ int SwapWithPlayer(const WriterState& state, int rail) {
 // stack is empty.
 int PeekInt(Stack* fields, int def) { return fields->PopInt(def, false); }
 
+// Steps longer than this get no block boundaries: no route has such a gap,
+// and boundaries over it would only blow the written route up (one line
+// per 25 m of a position typed wrong).
+constexpr long long kMaxBoundaryGap = 100000;
+
 // Distance line: the new position, or a block boundary before it when the
 // player's path skips whole blocks. Returns false when the line has to be
 // read again after this pass.
@@ -53,7 +58,8 @@ bool HandleDistance(WriterState& state, Stack* fields) {
   bool again = false;
   int written = static_cast<int>(next);
   bool offMain = state.playerTrack != 0 || state.previousPlayerTrack != 0;
-  if (offMain && next - state.previousPosition > kBlockLength) {
+  long long step = next - state.previousPosition;
+  if (offMain && step > kBlockLength && step <= kMaxBoundaryGap) {
     state.pendingPosition = static_cast<int>(next);
     if (state.playerTrack != 0)
       written = BlockFloor(static_cast<long long>(state.previousPosition) + kBlockLength);

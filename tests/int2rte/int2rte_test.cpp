@@ -117,6 +117,17 @@ TEST_F(WriterTest, BackOnTheMainTrackOneBoundaryBeforeTheNewPosition) {
 // starts the old main track as rail 1 at the point.
 bool Switched(const std::string& out) { return out.find(".railstart 1;") != std::string::npos; }
 
+TEST_F(WriterTest, AbsurdJumpGetsNoBoundaries) {
+  std::string in = Cmd(-2, "1;0;1") + Cmd(0, "0") + Cmd(60, "1;2") + Cmd(0, "1000000000") +
+                   Cmd(0, "1000000100");
+  std::string out = WriteRoute(in);
+  EXPECT_NE(out.find("\r\n1000000000,"), std::string::npos);
+  EXPECT_EQ(out.find("\r\n25,"), std::string::npos);
+  // The short step after it is still filled in.
+  EXPECT_NE(out.find("\r\n1000000075,"), std::string::npos);
+  EXPECT_LT(out.size(), 2000u);
+}
+
 TEST_F(WriterTest, PathPointWithOnlyOtherTracksAlwaysSwitches) {
   std::string in = Cmd(-2, "1;0;1") + Cmd(0, "0") + Cmd(60, "1;4") + Cmd(0, "25");
   for (int seed = 1; seed <= 20; ++seed) {
