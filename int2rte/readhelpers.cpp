@@ -1,0 +1,223 @@
+#include "int2rte/readhelpers.h"
+
+#include <string>
+
+#include "rte2int/commands.h"
+
+int LineIndex(std::string_view line) {
+  if (line.empty()) return -32;
+  return static_cast<unsigned char>(line[0]) - 32;
+}
+
+bool ReadIntermediateLine(BufferedFile* file, std::string_view* line) {
+  std::string_view content = file->view();
+  int pos = file->getpos();
+  if (pos < 0) pos = 0;
+  if (pos >= static_cast<int>(content.size())) return false;
+  size_t end = content.find('\n', static_cast<size_t>(pos));
+  end = (end == std::string_view::npos) ? content.size() : end + 1;
+  *line = content.substr(static_cast<size_t>(pos), end - static_cast<size_t>(pos));
+  file->setpos(static_cast<int>(end), 0);
+  return true;
+}
+
+void GetParameters(std::string_view line, Stack* fields) {
+  // Fields never hold CR, LF or NUL, so the first of them ends the line.
+  size_t end = 1;
+  while (end < line.size() && line[end] != '\r' && line[end] != '\n' && line[end] != '\0') ++end;
+  size_t i = 1;
+  while (i < end) {
+    int prefix = static_cast<unsigned char>(line[i++]);
+    long length;
+    if (prefix == 31) {
+      if (i + 2 > end) break;  // a long prefix cut short: no field left
+      int high = static_cast<unsigned char>(line[i]);
+      int low = static_cast<unsigned char>(line[i + 1]);
+      i += 2;
+      length = static_cast<long>(high - 32) * 222 + (low - 32);
+    } else {
+      length = prefix - 32;
+    }
+    if (length < 0) length = 0;
+    size_t take = static_cast<size_t>(length);
+    if (take > end - i) take = end - i;
+    fields->PushE(std::string(line.substr(i, take)));
+    i += take;
+  }
+}
+
+namespace {
+
+// Removes the line that starts at `start` without moving the rest of the
+// file: it becomes line feeds, which every reader skips.
+void RemoveLineAt(BufferedFile* file, int start) {
+  int after = file->getpos();
+  file->setpos(start, 0);
+  file->blankline();
+  file->setpos(after, 0);
+}
+
+// Restores the read position when a look-ahead returns.
+class PositionKeeper {
+ public:
+  explicit PositionKeeper(BufferedFile* file) : file_(file), saved_(file->getpos()) {}
+  ~PositionKeeper() { file_->setpos(saved_, 0); }
+  PositionKeeper(const PositionKeeper&) = delete;
+  PositionKeeper& operator=(const PositionKeeper&) = delete;
+
+ private:
+  BufferedFile* file_;
+  int saved_;
+};
+
+}  // namespace
+
+void MoveEntries(Stack* from, Stack* to) {
+  while (!from->IsEmpty()) {
+    const StackEntry* top = from->Element(0);
+    switch (top->kind()) {
+      case StackEntry::kString: to->PushE(top->StringRef()); break;
+      case StackEntry::kFloat: to->PushE(top->GetFloat()); break;
+      case StackEntry::kInt: to->PushE(top->GetInt()); break;
+      case StackEntry::kChar: to->PushE(top->GetChar()); break;
+      case StackEntry::kPointer: to->PushE(top->GetPointer()); break;
+      default: to->PushE(); break;
+    }
+    from->Pop(true);
+  }
+}
+
+int GetTrk(BufferedFile* file, Track& track, int rail, bool wholeBlock, bool consume) {
+  PositionKeeper keep(file);
+  int result = -1;
+  std::string_view line;
+  Stack fields;
+  for (;;) {
+    int start = file->getpos();
+    if (!ReadIntermediateLine(file, &line)) break;
+    int index = LineIndex(line);
+    if (index == kCmdDistance) break;
+    if (index < kCmdRailStart || index > kCmdRailType) continue;
+    fields.MakeEmpty();
+    GetParameters(line, &fields);
+    if (fields.IsEmpty()) continue;
+    if (fields.PopInt(-1, true) != rail) continue;
+    if (fields.IsEmpty() && index != kCmdRailEnd) continue;
+    if (index == kCmdRailType) {
+      track.type = fields.PopInt(track.type, true);
+    } else {
+      track.x = fields.PopFloat(track.x, true);
+      if (!fields.IsEmpty()) track.y = fields.PopFloat(track.y, true);
+      if (!fields.IsEmpty()) track.type = fields.PopInt(track.type, true);
+    }
+    result = index;
+    if (consume) RemoveLineAt(file, start);
+    if (!wholeBlock && index != kCmdRailType) break;
+  }
+  return result;
+}
+
+void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float fromX,
+             int toRail, float toX) {
+  PositionKeeper keep(file);
+  float xFrom = fromX;
+  float xTo = toX;
+  // 0: looking for the rail that is left in this block; 1: found it;
+  // 2: in the next block, looking for the rail that is taken; 3: found it.
+  int state = 0;
+  long long next = static_cast<long long>(position) + 25;
+  std::string_view line;
+  Stack fields;
+  while (ReadIntermediateLine(file, &line)) {
+    int index = LineIndex(line);
+    if (index != kCmdDistance && (index < kCmdRailStart || index > kCmdRailEnd)) continue;
+    fields.MakeEmpty();
+    GetParameters(line, &fields);
+    if (index == kCmdDistance) {
+      int at = fields.PopInt(0, true);
+      if (at % 25 == 0) {
+        if (at >= next && state < 2) state = 2;
+        if (at > next) break;
+      }
+      continue;
+    }
+    if (fields.IsEmpty()) continue;
+    int rail = fields.PopInt(0, true);
+    if ((rail != fromRail && rail != toRail) || fields.IsEmpty()) continue;
+    if (state == 0 && rail == fromRail) {
+      xFrom = fields.PopFloat(xFrom, false);
+      if (fromRail == toRail) xTo = xFrom;
+      state = 1;
+    } else if (state == 2 && rail == toRail) {
+      xTo = fields.PopFloat(xTo, false);
+      state = 3;
+    }
+  }
+  slope = (xTo - xFrom) / 25;
+}
+
+bool GetCmd(BufferedFile* file, Stack* out, int command, bool wholeBlock, bool remove, int rail) {
+  PositionKeeper keep(file);
+  bool found = false;
+  Stack held;
+  Stack fields;
+  std::string_view line;
+  for (;;) {
+    int start = file->getpos();
+    if (!ReadIntermediateLine(file, &line)) break;
+    int index = LineIndex(line);
+    if (index == kCmdDistance) break;
+    if (index != command) continue;
+    fields.MakeEmpty();
+    GetParameters(line, &fields);
+    bool qualifies = true;
+    if (rail != -1 && !fields.IsEmpty()) {
+      int first = fields.PopInt(0, true);
+      qualifies = (first == rail);
+      fields.Push(first);
+    }
+    if (qualifies && (!remove || !found)) {
+      found = true;
+      held.MakeEmpty();
+      MoveEntries(&fields, &held);
+    }
+    if (remove) {
+      RemoveLineAt(file, start);
+    } else if (found && !wholeBlock) {
+      break;
+    }
+  }
+  out->MakeEmpty();
+  MoveEntries(&held, out);
+  return found;
+}
+
+void WriteCommand(BufferedFile* out, int command, Stack* fields) {
+  // Index -1 has no spelling; anything outside the tables writes nothing.
+  if (command < kCmdCleanup || command == -1 || command >= kCommandCount) return;
+  if (command < kCmdRailStart) out->putstring("\r\n");
+  if (command == kCmdCleanup) return;
+  const char* spelling = cleancom[command];
+  int plusCount = 0;
+  for (const char* p = spelling; *p; ++p)
+    if (*p == '+') ++plusCount;
+  int seen = 0;
+  for (const char* p = spelling; *p; ++p) {
+    if (*p != '+') {
+      out->putchar(*p);
+      continue;
+    }
+    ++seen;
+    if (fields == nullptr) continue;
+    if (seen < plusCount) {
+      if (!fields->IsEmpty()) out->putstring(fields->PopString(true));
+      continue;
+    }
+    bool firstField = true;
+    while (!fields->IsEmpty()) {
+      if (!firstField) out->putchar(';');
+      out->putstring(fields->PopString(true));
+      firstField = false;
+    }
+  }
+}

@@ -1,0 +1,63 @@
+#ifndef LINEWRIGHT_INT2RTE_WRITERSTATE_H
+#define LINEWRIGHT_INT2RTE_WRITERSTATE_H
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/BufFile.h"
+#include "core/Stack.h"
+#include "int2rte/readhelpers.h"
+
+// The writer's unit of track: boundaries, rail refreshes and geometry
+// happen at positions that are multiples of it.
+constexpr int kBlockLength = 25;
+inline bool IsBlockStart(int position) { return position % kBlockLength == 0; }
+
+// A marker the writer holds back while alternative paths are possible, to
+// write it where it cannot clash with a turnout marker.
+struct HeldMarker {
+  std::string file;   // picture file name, as the route gave it
+  int start = 0;      // position where the marker was met
+  Stack rest;         // its other fields (the end), written back unchanged
+};
+
+// Everything the route writer knows while it walks one intermediate file.
+// One instance per call of Intermediate2Route; `in` and `out` are owned by
+// the caller.
+struct WriterState {
+  BufferedFile* in = nullptr;
+  BufferedFile* out = nullptr;
+
+  Track rails[kTrackCount];
+  int currentPosition = 0;
+  int previousPosition = 0;
+  int pendingPosition = -1;  // a distance still to be written after a boundary
+  int playerTrack = 0;       // the route's rail the player's train runs on
+  int previousPlayerTrack = 0;  // the player track at the start of this block
+  bool switched = false;     // the player track changed in this block
+  float slope = 0;
+  float lastSlope = 0;
+  bool curveSuppressed = false;  // a straight curve was written while turning
+  int radius = 0;            // the route's curve radius and cant last seen
+  int cant = 0;
+  int spacing = 0;           // distance to the next signal (clean-up line)
+  // The last station timing line: departure (seconds), the position where
+  // it was read, the next station's position, the travel time (seconds).
+  int departure = 0;
+  int stationStart = 0;
+  int nextStation = 0;
+  int travelTime = 0;
+  int lastTime = -1;         // base of the written timetable, -1 until set
+  std::vector<bool> trainObjects = std::vector<bool>(65536, false);
+  Stack candidates;          // joined tracks offered at the next path point
+  std::vector<std::unique_ptr<HeldMarker>> heldMarkers;  // the last one is on top
+
+  WriterState() = default;
+  WriterState(const WriterState&) = delete;
+  WriterState& operator=(const WriterState&) = delete;
+
+  Track& player() { return rails[playerTrack]; }
+};
+
+#endif

@@ -1,0 +1,111 @@
+// The whole run on the sample routes: route reading, then the route writer
+// (a create run) and the chart (a chart run), compared with the expected
+// files under tests/int2rte/expected/. Set LINEWRIGHT_UPDATE_EXPECTED=1 to
+// rewrite those files from the current output (and review the diff).
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "platform/random.h"
+#include "route_check.h"
+#include "test_support.h"
+#include "ui/loadsave.h"
+#include "ui/run.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct SampleRoute {
+  const char* file;      // in sample/kavo/railway/route/Starter
+  const char* expected;  // base name under tests/int2rte/expected
+};
+
+class SampleRunTest : public ::testing::TestWithParam<SampleRoute> {
+ protected:
+  void SetUp() override { ResetGlobals(); }
+  void TearDown() override { ResetGlobals(); }
+
+  // Compares `actual` with an expected file, or rewrites that file.
+  static void ExpectFile(const std::string& name, const std::string& actual) {
+    std::string path = SourcePath("tests/int2rte/expected/" + name);
+    const char* update = std::getenv("LINEWRIGHT_UPDATE_EXPECTED");
+    if (update != nullptr && std::string(update) == "1") {
+      ASSERT_TRUE(WriteFile(path, actual)) << path;
+      return;
+    }
+    std::string expected = ReadFile(path);
+    ASSERT_FALSE(expected.empty()) << "missing " << path;
+    EXPECT_EQ(actual, expected) << "differs from " << path;
+  }
+};
+
+TEST_P(SampleRunTest, WritesTheExpectedRouteAndChart) {
+  const SampleRoute& sample = GetParam();
+  ScratchDir dir;
+  std::string routes = dir.File("route");
+  fs::create_directories(routes);
+  fs::copy(SourcePath("sample/kavo/railway/route/Starter"), routes + "/Starter",
+           fs::copy_options::recursive);
+  global.routefolder = routes;
+  global.browsefolder = routes + "/Starter";
+  global.routefile = sample.file;
+  global.routetype = RouteTypeOf(sample.file);
+  global.trainname = "Blue Arrow";
+  global.outroutepath = OutRoutePath(routes);
+  RecordedMessages messages;
+
+  platform::SeedRandom(20);
+  ASSERT_TRUE(GenerationRun(kRunCreate, nullptr)) << sample.file;
+  ExpectFile(std::string(sample.expected) + ".csv", ReadFile(global.outroutepath));
+
+  platform::SeedRandom(20);
+  ASSERT_TRUE(GenerationRun(kRunChart, nullptr)) << sample.file;
+  ExpectFile(std::string(sample.expected) + ".html", ReadFile(dir.File("chart.html")));
+  EXPECT_FALSE(fs::exists(global.outroutepath)) << "a chart run removes the last route";
+  EXPECT_TRUE(messages.errors.empty()) << messages.errors.front();
+}
+
+// A loop that leaves the main track at 100 m and comes back at 375 m: with
+// the chance at 100 the train takes it, so the written route switches the
+// tracks twice, with turns, turnout markers and skipped blocks between.
+TEST_F(SampleRunTest, PassingLoopIsTakenThroughTheWholeRun) {
+  ScratchDir dir;
+  std::string routes = dir.File("route");
+  ASSERT_TRUE(WriteFile(routes + "/loop.csv",
+                        "With Route\n.Gauge 1435\nWith Train\n.Folder X\nWith Structure\n"
+                        ".Rail(0) a.b3d\n.Rail(1) b.b3d\nWith Track\n0, .Railtype 0; 0,\n"
+                        "100, .Railstart 1; 0; 0; 1,\n125, .Rail 1; 1,\n150, .Rail 1; 3,\n"
+                        "175, .Rail 1; 4,\n200, .Rail 1; 4, .Sta Middle; 08.00; 08.01; 0; 1,\n"
+                        "300, .Rail 1; 4,\n325, .Rail 1; 3,\n350, .Rail 1; 1,\n"
+                        "375, .Railend 1; 0,\n400, .Curve 600; 0,\n500,\n"));
+  global.routefolder = routes;
+  global.browsefolder = routes;
+  global.routefile = "loop.csv";
+  global.routetype = RouteTypeOf("loop.csv");
+  global.trainname = "Blue Arrow";
+  global.outroutepath = OutRoutePath(routes);
+  global.alternativechance = 100;
+  RecordedMessages messages;
+
+  platform::SeedRandom(3);
+  ASSERT_TRUE(GenerationRun(kRunCreate, nullptr));
+  std::string route = ReadFile(global.outroutepath);
+  ExpectFile("passing_loop.csv", route);
+  kavosim::RouteSummary summary = kavosim::CheckRoute(route);
+  EXPECT_TRUE(summary.ok()) << (summary.problems.empty() ? "" : summary.problems[0]);
+  EXPECT_EQ(summary.marker_pictures.count("LINEWRIGHT\\objs\\turnout2.gif"), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSyntaxes, SampleRunTest,
+                         ::testing::Values(SampleRoute{"starter.csv", "starter_csv"},
+                                           SampleRoute{"starter.rw", "starter_rw"},
+                                           SampleRoute{"starter.scr", "starter_scr"}),
+                         [](const ::testing::TestParamInfo<SampleRoute>& p) {
+                           return std::string(p.param.expected);
+                         });
+
+}  // namespace
