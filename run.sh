@@ -23,18 +23,18 @@ folders=(--sim-folder "$kavo" --route-folder "$kavo/railway/route"
 cd "$work"
 echo "== Launch run: $route with train '$train'"
 status=0
+# The simulator is started detached and prints to the same output, so
+# collect both and show them once it has written its report.
 "$lw" generate --route "$route" --train "$train" --kind launch --seed 1 \
-  --signals medium --alternative-chance 50 "${folders[@]}" || status=$?
+  --signals medium --alternative-chance 50 "${folders[@]}" > "$scratch/launch.out" || status=$?
 if [ "$status" -eq 0 ]; then
-  # The simulator runs on its own; give it a moment to write its report.
   for _ in $(seq 1 50); do
     [ -f "$kavo/kavosim-report.txt" ] && break
     sleep 0.1
   done
   sleep 0.2
-  echo "== The stand-in simulator's report"
-  cat "$kavo/kavosim-report.txt" 2>/dev/null || echo "(no report yet)"
 fi
+cat "$scratch/launch.out"
 
 echo "== Chart run"
 chart_status=0
