@@ -35,13 +35,16 @@ if [ "$status" -eq 0 ]; then
   sleep 0.2
 fi
 cat "$scratch/launch.out"
+# A chart run removes the written route, as every chart run does: keep a copy.
+written="$kavo/railway/route/linewrighttemp.csv"
+[ -f "$written" ] && cp "$written" "$scratch/linewrighttemp.csv"
 
 echo "== Chart run"
 chart_status=0
 "$lw" generate --route "$route" --train "$train" --kind chart "${folders[@]}" || chart_status=$?
 
 echo
-echo "route:  $kavo/railway/route/linewrighttemp.csv"
+echo "route:  $scratch/linewrighttemp.csv (the launch run's route; the chart run removed $written)"
 echo "log:    $work/log.txt"
 echo "chart:  $work/chart.html"
 echo "config: $work/linewright10_2.cfg"
