@@ -142,6 +142,21 @@ TEST_F(PreProcessTest, CircularIncludesStop) {
       << messages_.errors[0];
 }
 
+TEST_F(PreProcessTest, MacrosThatMultiplyStop) {
+  // Each pass doubles the uses of "a", and the include at the front asks
+  // for another pass every time: without a bound on the text this grows
+  // as 2^passes.
+  ASSERT_TRUE(WriteFile(scratch_.File("again.inc"), "#include<again.inc>"));
+  bool ok = true;
+  std::string out = Preprocessed(
+      "#include<again.inc>#definemacro<a>#macro<a>#macro<a>#endmacro<>#macro<a>", &ok);
+  EXPECT_FALSE(ok);
+  EXPECT_LT(out.size(), 64u * 1024 * 1024);
+  ASSERT_EQ(messages_.errors.size(), 1u);
+  EXPECT_EQ(messages_.errors[0],
+            "#macro command, the route grows too large (recursive macros?).\n\na");
+}
+
 TEST_F(PreProcessTest, DollarFunctions) {
   const struct {
     const char* in;
