@@ -15,8 +15,9 @@ namespace {
 // that includes itself would ask forever; past this many passes the
 // includes are taken to be circular.
 constexpr int kMaxPasses = 32;
-// Includes or macros that multiply themselves grow the text exponentially;
-// stop them well before memory runs out (routes are far below this size).
+// Includes or macros that multiply themselves grow the text exponentially,
+// and a long $sub list used often multiplies it too; stop them well before
+// memory runs out (routes are far below this size).
 constexpr int kMaxRouteText = 16 * 1024 * 1024;
 // Room for an evaluated name; longer names are refused by length anyway.
 constexpr std::size_t kNameCapacity = 510;
@@ -38,7 +39,7 @@ class PreProcessPass {
       if (c == '#')
         Directive();
       else if (c == '$')
-        PreProcessDollar(in_, out_, &subs_);
+        Dollar();
       else
         out_->putchar(static_cast<char>(c));
       platform::ReportProgress(progress_, in_->getpos(), in_->size());
@@ -100,6 +101,12 @@ class PreProcessPass {
     out_->putstring(file.view());
     if (out_->size() > kMaxRouteText)
       Error("#include command, the route grows too large (circular includes?).", path);
+  }
+
+  void Dollar() {
+    PreProcessDollar(in_, out_, &subs_);
+    // Each "$sub(i)" writes its whole list again.
+    if (out_->size() > kMaxRouteText) Error("$sub command, the route grows too large.", "");
   }
 
   void DropNotes() {
