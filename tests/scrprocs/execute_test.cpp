@@ -173,7 +173,8 @@ TEST_F(ProcessScrTest, EndlessLoopsStopBeforeTheTextGrowsHuge) {
     EXPECT_LE(out.size(), 33u * 1024 * 1024);
     EXPECT_EQ(out.find("after"), std::string::npos);
     ASSERT_EQ(messages_.errors.size(), 1u);
-    EXPECT_EQ(messages_.errors[0], "#repeat command, too many rounds, no #breakrepeat<> is reached.");
+    EXPECT_EQ(messages_.errors[0],
+              "#repeat command, too many rounds, no #breakrepeat<> is reached.");
   }
 }
 
