@@ -15,6 +15,10 @@ constexpr int kMaxLoopDepth = 8;
 // A loop without a reachable #breakrepeat<> would run forever; this many
 // jumps back in one run are taken to mean exactly that.
 constexpr long kMaxLoopRounds = 100000;
+// With a long body far fewer rounds already cost too much: past this many
+// characters read again through jumps back, the loop is taken to be endless
+// as well, before it writes or scans hundreds of megabytes.
+constexpr long long kMaxLoopText = 32LL * 1024 * 1024;
 // Room for a directive's evaluated result in the route text.
 constexpr std::size_t kResultCapacity = 1039;
 // Room for an evaluated name or number.
@@ -163,7 +167,8 @@ class ScriptRun {
                 nullptr);
           break;
         }
-        if (++rounds_ > kMaxLoopRounds) {
+        reread_ += in_->getpos() - loops_[depth_];
+        if (++rounds_ > kMaxLoopRounds || reread_ > kMaxLoopText) {
           Error("#repeat command, too many rounds, no #breakrepeat<> is reached.", nullptr);
           break;
         }
@@ -273,6 +278,7 @@ class ScriptRun {
   int depth_ = 0;
   int loops_[kMaxLoopDepth] = {};
   long rounds_ = 0;
+  long long reread_ = 0;  // characters passed again by jumps back
   bool stop_ = false;
 };
 

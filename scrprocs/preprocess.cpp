@@ -15,8 +15,9 @@ namespace {
 // that includes itself would ask forever; past this many passes the
 // includes are taken to be circular.
 constexpr int kMaxPasses = 32;
-// Includes that multiply themselves grow the text exponentially; stop them
-// well before memory runs out (routes are far below this size).
+// Includes or macros that multiply themselves grow the text exponentially,
+// and a long $sub list used often multiplies it too; stop them well before
+// memory runs out (routes are far below this size).
 constexpr int kMaxRouteText = 16 * 1024 * 1024;
 // Room for an evaluated name; longer names are refused by length anyway.
 constexpr std::size_t kNameCapacity = 510;
@@ -38,7 +39,7 @@ class PreProcessPass {
       if (c == '#')
         Directive();
       else if (c == '$')
-        PreProcessDollar(in_, out_, &subs_);
+        Dollar();
       else
         out_->putchar(static_cast<char>(c));
       platform::ReportProgress(progress_, in_->getpos(), in_->size());
@@ -102,6 +103,12 @@ class PreProcessPass {
       Error("#include command, the route grows too large (circular includes?).", path);
   }
 
+  void Dollar() {
+    PreProcessDollar(in_, out_, &subs_);
+    // Each "$sub(i)" writes its whole list again.
+    if (out_->size() > kMaxRouteText) Error("$sub command, the route grows too large.", "");
+  }
+
   void DropNotes() {
     for (;;) {
       int c = in_->getchar();
@@ -147,6 +154,10 @@ class PreProcessPass {
     std::string name = ReadName();
     if (const UserMacro* macro = FindUserMacro(name)) {
       out_->putstring(macro->body);
+      // A body that uses its own macro twice doubles the text with every
+      // pass that an include or a definition asks for.
+      if (out_->size() > kMaxRouteText)
+        Error("#macro command, the route grows too large (recursive macros?).", name);
     } else if (changed_) {
       // A definition or include earlier in this pass may yet supply it.
       out_->putstring("#macro<" + name + ">");

@@ -159,6 +159,25 @@ TEST_F(ProcessScrTest, LoopErrorsStopTheRun) {
   }
 }
 
+TEST_F(ProcessScrTest, EndlessLoopsStopBeforeTheTextGrowsHuge) {
+  // A few thousand characters of loop body without a reachable break:
+  // counting rounds alone would first write hundreds of megabytes (or scan
+  // as many while skipping).
+  const std::string body(2000, 'x');
+  const std::string skipped = "#if<0>" + body + "#endif<>";
+  for (const std::string& loop : {body, skipped}) {
+    messages_.errors.clear();
+    bool ok = true;
+    std::string out = Scripted("#repeat<>" + loop + "#endrepeat<>after", &ok);
+    EXPECT_FALSE(ok);
+    EXPECT_LE(out.size(), 33u * 1024 * 1024);
+    EXPECT_EQ(out.find("after"), std::string::npos);
+    ASSERT_EQ(messages_.errors.size(), 1u);
+    EXPECT_EQ(messages_.errors[0],
+              "#repeat command, too many rounds, no #breakrepeat<> is reached.");
+  }
+}
+
 TEST_F(ProcessScrTest, BreakLeavesOnlyTheInnermostLoop) {
   EXPECT_EQ(Scripted("#setvalue<i,0>#repeat<>#setvalue<i,#add<#value<i>,1>>"
                      "#repeat<>in#breakrepeat<>never#endrepeat<>"

@@ -142,6 +142,35 @@ TEST_F(PreProcessTest, CircularIncludesStop) {
       << messages_.errors[0];
 }
 
+TEST_F(PreProcessTest, MacrosThatMultiplyStop) {
+  // Each pass doubles the uses of "a", and the include at the front asks
+  // for another pass every time: without a bound on the text this grows
+  // as 2^passes.
+  ASSERT_TRUE(WriteFile(scratch_.File("again.inc"), "#include<again.inc>"));
+  bool ok = true;
+  std::string out = Preprocessed("#include<again.inc>#definemacro<a>" + std::string(1000, 'y') +
+                                     "#macro<a>#macro<a>#endmacro<>#macro<a>",
+                                 &ok);
+  EXPECT_FALSE(ok);
+  EXPECT_LT(out.size(), 64u * 1024 * 1024);
+  ASSERT_EQ(messages_.errors.size(), 1u);
+  EXPECT_EQ(messages_.errors[0],
+            "#macro command, the route grows too large (recursive macros?).\n\na");
+}
+
+TEST_F(PreProcessTest, SubstitutionsThatMultiplyStop) {
+  // Seven characters of "$sub(1)" write the whole list again: a route of a
+  // megabyte could ask for gigabytes.
+  std::string text = "$sub(1)=" + std::string(30000, 'x') + ",";
+  for (int i = 0; i < 700; ++i) text += "$sub(1)";
+  bool ok = true;
+  std::string out = Preprocessed(text, &ok);
+  EXPECT_FALSE(ok);
+  EXPECT_LT(out.size(), 17u * 1024 * 1024);
+  ASSERT_EQ(messages_.errors.size(), 1u);
+  EXPECT_EQ(messages_.errors[0], "$sub command, the route grows too large.");
+}
+
 TEST_F(PreProcessTest, DollarFunctions) {
   const struct {
     const char* in;
