@@ -206,7 +206,10 @@ void Cleaner::FirstPass(const std::vector<std::string_view>& lines, size_t size)
       case kCmdSig: {
         line.assign(raw);
         if (TruncateToInt(Parameter(line, 3)) != 0 || TruncateToInt(Parameter(line, 4)) != -1) {
-          sigstack_.push_back(curpos_ - lastSignal_);
+          // Positions span the whole int range: take the difference in a
+          // wider type and cut it back to the range.
+          long long spacing = static_cast<long long>(curpos_) - lastSignal_;
+          sigstack_.push_back(TruncateToInt(static_cast<double>(spacing)));
           lastSignal_ = curpos_;
         }
         break;

@@ -53,6 +53,7 @@ void ReCalculateTime(char* text, int& base) {
   long long t = KavoTime2Sec(text);
   if (base == -1) base = static_cast<int>(t);
   if (global.loosetimetable) t += static_cast<long long>((t - base) * 0.06000000000000005);
-  if (global.timetablemode != kTimetableDefault) t += global.starttime - base;
+  if (global.timetablemode != kTimetableDefault)
+    t += static_cast<long long>(global.starttime) - base;
   Sec2KavoTime(text, static_cast<int>(WrapDay(t)));
 }

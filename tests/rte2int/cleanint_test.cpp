@@ -51,6 +51,11 @@ TEST_F(CleanUpTest, SignalSpacingBeforeEachCountedSignal) {
             "0 distance | 100\n-2 cleanup | 0 | 200\n69 signal | 4\n"
             "0 distance | 250\n70 sig | 4 |  | 0 | -1\n"
             "0 distance | 300\n-2 cleanup | 0 | 0\n69 signal | 4\n");
+  // Distances beyond the int range are cut to it; the spacing between the
+  // two ends of that range is the largest int, not a wrapped value.
+  EXPECT_EQ(Read("With Track\n-99999999999,.signal 4\n99999999999,.signal 4\n"),
+            "6 with track\n0 distance | -99999999999\n-2 cleanup | 0 | 2147483647\n"
+            "69 signal | 4\n0 distance | 99999999999\n-2 cleanup | 0 | 0\n69 signal | 4\n");
 }
 
 TEST_F(CleanUpTest, StationTiming) {

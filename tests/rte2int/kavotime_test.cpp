@@ -78,6 +78,11 @@ TEST_F(RecalculateTest, OtherStartTimesShiftAndWrapPastMidnight) {
   base = -1;
   EXPECT_EQ(Shift("10.0000", base), "0.0000");
   EXPECT_EQ(Shift("9.0000", base), "23.0000");
+  // A start time from a damaged settings file: the shift is taken whole
+  // (-2147483648 - 37800 seconds), not wrapped through the int range.
+  global.starttime = -2147483647 - 1;
+  base = -1;
+  EXPECT_EQ(Shift("10.3000", base), "20.4552");
 }
 
 }  // namespace
