@@ -144,7 +144,9 @@ void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float
         if (at >= next && state < 2) state = 2;
         if (at > next) break;
       }
-      if (at >= beyond) break;
+      // A position at or before the start only comes from a route whose
+      // positions go back; reading on would rescan the file at every block.
+      if (at >= beyond || at <= position) break;
       continue;
     }
     if (fields.IsEmpty()) continue;
