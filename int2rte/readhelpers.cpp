@@ -126,6 +126,11 @@ void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float
   // 2: in the next block, looking for the rail that is taken; 3: found it.
   int state = 0;
   long long next = static_cast<long long>(position) + 25;
+  // The end of the following block. Normally a distance line on the grid
+  // ends the look-ahead before it; where the positions never meet the grid
+  // (a route laid out 10, 60, 110, ...) this keeps it from reading on to the
+  // end of the file at every block, which made the writer quadratic.
+  long long beyond = next + 25;
   std::string_view line;
   Stack fields;
   while (ReadIntermediateLine(file, &line)) {
@@ -139,6 +144,9 @@ void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float
         if (at >= next && state < 2) state = 2;
         if (at > next) break;
       }
+      // A position at or before the start only comes from a route whose
+      // positions go back; reading on would rescan the file at every block.
+      if (at >= beyond || at <= position) break;
       continue;
     }
     if (fields.IsEmpty()) continue;

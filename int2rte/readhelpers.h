@@ -66,7 +66,9 @@ int GetTrk(BufferedFile* file, Track& track, int rail, bool wholeBlock, bool con
 
 // The lateral slope between the rail the player's train leaves (fromRail,
 // at fromX) and the one it takes (toRail, at toX) over the 25 m after
-// `position`, from the rail lines of this block and the next.
+// `position`, from the rail lines of this block and the next. It reads no
+// further than the first distance line at or beyond `position` + 50, or at
+// or before `position`.
 void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float fromX,
              int toRail, float toX);
 

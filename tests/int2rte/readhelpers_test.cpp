@@ -162,6 +162,25 @@ TEST(GetTurnTest, SlopeBetweenLeftAndTakenRail) {
       {"same rail follows its own line", Cmd(60, "3;2.5"), 3, 0.0f, 3, 9.0f, 0.0f},
       {"a distance off the grid does not open the next block",
        Cmd(kCmdDistance, "110") + Cmd(60, "2;5"), 0, 0.0f, 2, 0.0f, 0.0f},
+      // Positions off the 25 m grid after the following block: the look-ahead
+      // ends there instead of running on to the end of the file.
+      {"taken rail beyond the following block",
+       Cmd(kCmdDistance, "125") + Cmd(kCmdDistance, "160") + Cmd(60, "2;5"), 0, 0.0f, 2, 1.0f,
+       0.04f},
+      {"left rail beyond the following block", Cmd(kCmdDistance, "160") + Cmd(60, "0;2"), 0, 0.0f,
+       2, 1.0f, 0.04f},
+      // A position that goes back (kept by the clean-up, which reports it)
+      // ends the look-ahead too.
+      {"taken rail after the position went back",
+       Cmd(kCmdDistance, "125") + Cmd(kCmdDistance, "90") + Cmd(60, "2;5"), 0, 0.0f, 2, 1.0f,
+       0.04f},
+      {"taken rail after the position came back to the start",
+       Cmd(kCmdDistance, "125") + Cmd(kCmdDistance, "100") + Cmd(kCmdDistance, "125") +
+           Cmd(60, "2;5"),
+       0, 0.0f, 2, 1.0f, 0.04f},
+      {"taken rail off the grid inside the following block",
+       Cmd(kCmdDistance, "125") + Cmd(kCmdDistance, "140") + Cmd(60, "2;5"), 0, 0.0f, 2, 1.0f,
+       0.2f},
   };
   for (const Case& c : cases) {
     auto file = BufferedFile::FromText(c.text);
