@@ -21,15 +21,14 @@ double TextToDouble(const char* s) {
   return std::strtod(s, nullptr);
 }
 
-namespace {
-
-// Float to int the way a C cast truncates, but defined for every input.
 int TruncateToInt(double v) {
   if (std::isnan(v)) return 0;
   if (v >= 2147483647.0) return INT_MAX;
   if (v <= -2147483648.0) return INT_MIN;
   return static_cast<int>(v);
 }
+
+namespace {
 
 float NarrowToFloat(double v) {
   if (v > 3.4028234663852886e38) return INFINITY;

@@ -58,5 +58,8 @@ class StackEntry {
 int TextToInt(const char* s);
 // atof rules on a text: the leading decimal number, 0 when none.
 double TextToDouble(const char* s);
+// A number truncated towards zero as a C cast would, but defined for every
+// input: saturating at the int range, 0 for NaN.
+int TruncateToInt(double value);
 
 #endif

@@ -3,11 +3,9 @@
 #include <string>
 
 #include "rte2int/commands.h"
+#include "rte2int/intermediate.h"
 
-int LineIndex(std::string_view line) {
-  if (line.empty()) return -32;
-  return static_cast<unsigned char>(line[0]) - 32;
-}
+int LineIndex(std::string_view line) { return IntermediateCommand(line); }
 
 bool ReadIntermediateLine(BufferedFile* file, std::string_view* line) {
   std::string_view content = file->view();
@@ -23,27 +21,9 @@ bool ReadIntermediateLine(BufferedFile* file, std::string_view* line) {
 
 void GetParameters(std::string_view line, Stack* fields) {
   // Fields never hold CR, LF or NUL, so the first of them ends the line.
-  size_t end = 1;
-  while (end < line.size() && line[end] != '\r' && line[end] != '\n' && line[end] != '\0') ++end;
-  size_t i = 1;
-  while (i < end) {
-    int prefix = static_cast<unsigned char>(line[i++]);
-    long length;
-    if (prefix == 31) {
-      if (i + 2 > end) break;  // a long prefix cut short: no field left
-      int high = static_cast<unsigned char>(line[i]);
-      int low = static_cast<unsigned char>(line[i + 1]);
-      i += 2;
-      length = static_cast<long>(high - 32) * 222 + (low - 32);
-    } else {
-      length = prefix - 32;
-    }
-    if (length < 0) length = 0;
-    size_t take = static_cast<size_t>(length);
-    if (take > end - i) take = end - i;
-    fields->PushE(std::string(line.substr(i, take)));
-    i += take;
-  }
+  size_t end = line.find_first_of(std::string_view("\r\n\0", 3), 1);
+  if (end != std::string_view::npos) line = line.substr(0, end);
+  for (std::string_view field : IntermediateFields(line)) fields->PushE(std::string(field));
 }
 
 namespace {

@@ -48,10 +48,3 @@ float FieldFloat(const std::vector<std::string_view>& fields, size_t k, float de
   if (v < -3.0e38) return -3.0e38f;
   return static_cast<float>(v);
 }
-
-int TruncateToInt(double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= 2147483647.0) return INT_MAX;
-  if (value <= -2147483648.0) return INT_MIN;
-  return static_cast<int>(value);
-}

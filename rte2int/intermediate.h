@@ -22,7 +22,4 @@ std::vector<std::string_view> IntermediateFields(std::string_view line);
 int FieldInt(const std::vector<std::string_view>& fields, size_t k, int def);
 float FieldFloat(const std::vector<std::string_view>& fields, size_t k, float def);
 
-// A float truncated towards zero, saturating, 0 for NaN.
-int TruncateToInt(double value);
-
 #endif

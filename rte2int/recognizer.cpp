@@ -1,5 +1,6 @@
 #include "rte2int/recognizer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -8,6 +9,7 @@
 #include "core/StackEntry.h"
 #include "core/rteprocs.h"
 #include "rte2int/commands.h"
+#include "rte2int/intermediate.h"
 
 namespace {
 
@@ -329,33 +331,13 @@ void SiftParameters(const char* params, Stack* out) {
 
 namespace {
 
-// Walks the fields of an intermediate line up to field k (from 1). Returns
-// the start of that field and its length through `length`, or null when
-// the line has fewer fields.
-const unsigned char* FindField(const char* line, int k, int* length) {
-  if (line == nullptr || line[0] == '\0' || k < 1) return nullptr;
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(line) + 1;
-  for (int field = 1;; ++field) {
-    if (*p == 0 || *p == '\r' || *p == '\n') return nullptr;
-    int n;
-    if (*p == 31) {
-      if (p[1] == 0 || p[2] == 0) return nullptr;
-      n = (p[1] - 32) * 222 + (p[2] - 32);
-      p += 3;
-    } else {
-      n = *p - 32;
-      p += 1;
-    }
-    if (n < 0) n = 0;
-    // Never past the end of the line.
-    int avail = 0;
-    while (avail < n && p[avail] != 0) ++avail;
-    if (field == k) {
-      *length = avail;
-      return p;
-    }
-    p += avail;
-  }
+// Field k (from 1) of an intermediate line; false when it has fewer fields.
+bool FindField(const char* line, int k, std::string_view* field) {
+  if (line == nullptr || k < 1) return false;
+  std::vector<std::string_view> fields = IntermediateFields(line);
+  if (static_cast<size_t>(k) > fields.size()) return false;
+  *field = fields[static_cast<size_t>(k) - 1];
+  return true;
 }
 
 }  // namespace
@@ -363,19 +345,17 @@ const unsigned char* FindField(const char* line, int k, int* length) {
 void GetCmdParameter_privatecall(const char* line, int k, char* out) {
   if (out == nullptr) return;
   out[0] = '\0';
-  int length = 0;
-  const unsigned char* field = FindField(line, k, &length);
-  if (field == nullptr) return;
-  if (length > kMaxParamChars) length = kMaxParamChars;
-  std::memcpy(out, field, static_cast<size_t>(length));
+  std::string_view field;
+  if (!FindField(line, k, &field)) return;
+  size_t length = std::min(field.size(), static_cast<size_t>(kMaxParamChars));
+  std::memcpy(out, field.data(), length);
   out[length] = '\0';
 }
 
 float GetCmdParameter(const char* line, int k) {
-  int length = 0;
-  const unsigned char* field = FindField(line, k, &length);
-  if (field == nullptr) return 0;
-  std::string text(reinterpret_cast<const char*>(field), static_cast<size_t>(length));
+  std::string_view field;
+  if (!FindField(line, k, &field)) return 0;
+  std::string text(field);
   float value = 0;
   if (std::sscanf(text.c_str(), "%f", &value) != 1) return 0;
   return value;
