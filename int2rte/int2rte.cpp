@@ -11,6 +11,7 @@
 #include "int2rte/readhelpers.h"
 #include "int2rte/writerstate.h"
 #include "rte2int/commands.h"
+#include "rte2int/intermediate.h"
 #include "rte2int/rte2int.h"
 #include "sigsys/sigsys.h"
 #include "ui/loadsave.h"
@@ -69,7 +70,7 @@ bool Intermediate2Route(platform::ProgressSink* progress) {
   for (;;) {
     int lineStart = in.getpos();
     if (!ReadIntermediateLine(&in, &line)) break;
-    int index = LineIndex(line);
+    int index = IntermediateCommand(line);
     if (index < kCmdCleanup || index >= kCommandCount) continue;
     fields.MakeEmpty();
     GetParameters(line, &fields);

@@ -9,6 +9,7 @@
 #include "core/rteprocs.h"
 #include "int2rte/readhelpers.h"
 #include "rte2int/commands.h"
+#include "rte2int/intermediate.h"
 #include "rte2int/rte2int.h"
 
 const char kChartFileName[] = "chart.html";
@@ -205,7 +206,7 @@ int Intermediate2Tech(platform::ProgressSink* progress) {
   std::string_view line;
   Stack fields;
   while (ReadIntermediateLine(&in, &line)) {
-    int index = LineIndex(line);
+    int index = IntermediateCommand(line);
     if (index >= kCmdCleanup && index < kCommandCount) {
       fields.MakeEmpty();
       GetParameters(line, &fields);

@@ -5,8 +5,6 @@
 #include "rte2int/commands.h"
 #include "rte2int/intermediate.h"
 
-int LineIndex(std::string_view line) { return IntermediateCommand(line); }
-
 bool ReadIntermediateLine(BufferedFile* file, std::string_view* line) {
   std::string_view content = file->view();
   int pos = file->getpos();
@@ -75,7 +73,7 @@ int GetTrk(BufferedFile* file, Track& track, int rail, bool wholeBlock, bool con
   for (;;) {
     int start = file->getpos();
     if (!ReadIntermediateLine(file, &line)) break;
-    int index = LineIndex(line);
+    int index = IntermediateCommand(line);
     if (index == kCmdDistance) break;
     if (index < kCmdRailStart || index > kCmdRailType) continue;
     fields.MakeEmpty();
@@ -114,7 +112,7 @@ void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float
   std::string_view line;
   Stack fields;
   while (ReadIntermediateLine(file, &line)) {
-    int index = LineIndex(line);
+    int index = IntermediateCommand(line);
     if (index != kCmdDistance && (index < kCmdRailStart || index > kCmdRailEnd)) continue;
     fields.MakeEmpty();
     GetParameters(line, &fields);
@@ -153,7 +151,7 @@ bool GetCmd(BufferedFile* file, Stack* out, int command, bool wholeBlock, bool r
   for (;;) {
     int start = file->getpos();
     if (!ReadIntermediateLine(file, &line)) break;
-    int index = LineIndex(line);
+    int index = IntermediateCommand(line);
     if (index == kCmdDistance) break;
     if (index != command) continue;
     fields.MakeEmpty();

@@ -33,10 +33,6 @@ struct Track {
   int poleInterval = 50;
 };
 
-// The command index of an intermediate line: its first byte (unsigned)
-// minus 32. An empty line gives -32, a lone line feed -22.
-int LineIndex(std::string_view line);
-
 // Reads the line at the read position (up to and including its line feed,
 // or to the end of the content) and moves past it. Unlike getline() it
 // has no length limit and reads over 0xFF bytes. False at the end.
