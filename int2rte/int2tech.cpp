@@ -36,7 +36,6 @@ struct ChartTrack {
   int wallSide = 0;
   int dikeStructure = -1;
   int dikeSide = 0;
-  int pole[4] = {-1, 0, 0, 0};  // kept for completeness; not shown
 };
 
 struct Chart {
@@ -152,12 +151,9 @@ void TakeLine(Chart& chart, int index, Stack* fields, BufferedFile* out) {
     case kCmdWallEnd:
     case kCmdDike:
     case kCmdDikeEnd:
+      // Poles are not shown; their lines only mark the row as used.
       if (ChartTrack* t = TrackOf(chart, fields)) {
-        if (index == kCmdPole) {
-          for (int& v : t->pole) v = fields->PopInt(0, true);
-        } else if (index == kCmdPoleEnd) {
-          t->pole[0] = -1;
-        } else if (index == kCmdWall) {
+        if (index == kCmdWall) {
           t->wallSide = fields->PopInt(0, true);
           t->wallStructure = fields->PopInt(0, true);
         } else if (index == kCmdWallEnd) {
@@ -165,7 +161,7 @@ void TakeLine(Chart& chart, int index, Stack* fields, BufferedFile* out) {
         } else if (index == kCmdDike) {
           t->dikeSide = fields->PopInt(0, true);
           t->dikeStructure = fields->PopInt(0, true);
-        } else {
+        } else if (index == kCmdDikeEnd) {
           t->dikeStructure = -1;
         }
       }
