@@ -21,8 +21,6 @@ constexpr long kMaxLoopRounds = 100000;
 constexpr long long kMaxLoopText = 32LL * 1024 * 1024;
 // Room for a directive's evaluated result in the route text.
 constexpr std::size_t kResultCapacity = 1039;
-// Room for an evaluated name or number.
-constexpr std::size_t kNameCapacity = 510;
 
 class ScriptRun {
  public:
@@ -92,13 +90,13 @@ class ScriptRun {
 
   void DropParameters(int count) {
     Parameters params(in_);
-    for (int i = 0; i < count; ++i) params.Next(kNameCapacity);
+    for (int i = 0; i < count; ++i) params.Next(kScrNameCapacity);
     params.DropRest();
   }
 
   int ReadCondition() {
     Parameters params(in_);
-    int c = TextToInt(params.Next(kNameCapacity).c_str());
+    int c = TextToInt(params.Next(kScrNameCapacity).c_str());
     params.DropRest();
     return c;
   }
@@ -185,7 +183,7 @@ class ScriptRun {
 
   // Reads a name; false (after reporting) when it is too long.
   bool ReadName(Parameters* params, std::string* name, const char* too_long) {
-    *name = params->Next(kNameCapacity);
+    *name = params->Next(kScrNameCapacity);
     if (name->size() <= kUserNameMax) return true;
     Error(too_long, name);
     return false;
@@ -200,7 +198,7 @@ class ScriptRun {
       Error("#setvalue command, no value with specified name and all values already used.", &name);
       return;
     }
-    entry->value = TextToDouble(params.Next(kNameCapacity).c_str());
+    entry->value = TextToDouble(params.Next(kScrNameCapacity).c_str());
     params.DropRest();
   }
 
