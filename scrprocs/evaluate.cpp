@@ -98,11 +98,10 @@ bool HasValue(int index) {
 // into `result`. False when a lookup failed (already reported).
 bool EvaluateDirective(int index, ScrText* in, std::string* result) {
   ParameterList params(in);
-  if (index == kScrSelectedTrain) {
-    *result = global.trainname;
-    return true;
-  }
   switch (index) {
+    case kScrSelectedTrain:
+      *result = global.trainname;
+      return true;
     case kScrRnd:
     case kScrRnd25: {
       long long a = params.NextInt();
