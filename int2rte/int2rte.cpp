@@ -79,15 +79,13 @@ bool Intermediate2Route(platform::ProgressSink* progress) {
     if (readAgain) in.setpos(lineStart, 0);
 
     bool distance = index == kCmdDistance;
-    if (distance && IsBlockStart(state.previousPosition) &&
-        (state.playerTrack != 0 || state.previousPlayerTrack != 0))
-      RefreshRails(state);
+    if (distance && IsBlockStart(state.previousPosition) && state.offMain()) RefreshRails(state);
     if (distance && IsBlockStart(state.currentPosition)) StartBlock(state);
     if (write) WriteCommand(&out, index, &fields);
     if (index != kCmdCleanup && !state.candidates.IsEmpty() && state.pendingPosition == -1)
       ChoosePath(state);
     if (distance && IsBlockStart(state.currentPosition)) WriteBlockGeometry(state);
-    if (state.playerTrack == 0 && state.previousPlayerTrack == 0) {
+    if (!state.offMain()) {
       state.slope = 0;
       state.lastSlope = 0;
     }

@@ -142,7 +142,7 @@ int FlushHeldMarkers(WriterState& state, int upTo) {
 void WriteBlockGeometry(WriterState& state) {
   Track* rails = state.rails;
   int player = state.playerTrack;
-  if (player != 0 || state.previousPlayerTrack != 0) {
+  if (state.offMain()) {
     GetTurn(state.in, state.currentPosition, state.slope, state.previousPlayerTrack,
             rails[state.previousPlayerTrack].x, player, rails[player].x);
     GetTrk(state.in, rails[player], player, true, false);

@@ -58,6 +58,8 @@ struct WriterState {
   WriterState& operator=(const WriterState&) = delete;
 
   Track& player() { return rails[playerTrack]; }
+  // The player's path left the main track in this block or before it.
+  bool offMain() const { return playerTrack != 0 || previousPlayerTrack != 0; }
 };
 
 #endif
