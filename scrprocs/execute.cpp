@@ -12,6 +12,8 @@
 namespace {
 
 constexpr int kMaxLoopDepth = 8;
+// "#repeat<>" as read, in any spelling the matcher accepts.
+constexpr int kRepeatLength = sizeof("#repeat<>") - 1;
 // A loop without a reachable #breakrepeat<> would run forever; this many
 // jumps back in one run are taken to mean exactly that.
 constexpr long kMaxLoopRounds = 100000;
@@ -155,7 +157,7 @@ class ScriptRun {
           break;
         }
         // Back to the "#" of "#repeat<>", so that the jump re-enters it.
-        loops_[depth_++] = in_->getpos() - 8 - 1;
+        loops_[depth_++] = in_->getpos() - kRepeatLength;
         break;
       case kScrEndRepeat:
       case kScrContinue:
