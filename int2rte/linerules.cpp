@@ -167,7 +167,7 @@ void HandleFormOrCrack(WriterState& state, Stack* fields) {
     return;
   }
   std::string second = fields->PopString(true);
-  std::string probe = second;
+  std::string probe = second;  // IsNumber trims its text; the field stays as given
   if (IsNumber(&probe[0])) {
     int other = SwapWithPlayer(state, TextToInt(second.c_str()));
     fields->Push(first > other ? first : other);
