@@ -1,5 +1,6 @@
 #include "int2rte/readhelpers.h"
 
+#include <cstring>
 #include <string>
 
 #include "rte2int/commands.h"
@@ -184,18 +185,14 @@ void WriteCommand(BufferedFile* out, int command, Stack* fields) {
   if (command < kCmdRailStart) out->putstring("\r\n");
   if (command == kCmdCleanup) return;
   const char* spelling = cleancom[command];
-  int plusCount = 0;
-  for (const char* p = spelling; *p; ++p)
-    if (*p == '+') ++plusCount;
-  int seen = 0;
+  const char* lastPlus = std::strrchr(spelling, '+');
   for (const char* p = spelling; *p; ++p) {
     if (*p != '+') {
       out->putchar(*p);
       continue;
     }
-    ++seen;
     if (fields == nullptr) continue;
-    if (seen < plusCount) {
+    if (p != lastPlus) {
       if (!fields->IsEmpty()) out->putstring(fields->PopString(true));
       continue;
     }
