@@ -111,7 +111,7 @@ ChartTrack* TrackOf(Chart& chart, Stack* fields) {
 void TakeLine(Chart& chart, int index, Stack* fields, BufferedFile* out) {
   switch (index) {
     case kCmdDistance:
-      if (chart.rowHasContent && chart.position % 25 == 0) WriteRow(chart, out);
+      if (chart.rowHasContent && IsBlockStart(chart.position)) WriteRow(chart, out);
       for (ChartTrack& t : chart.tracks) t.pathMark = false;
       chart.position = fields->PopInt(0, true);
       chart.rowHasContent = false;

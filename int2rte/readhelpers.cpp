@@ -104,12 +104,12 @@ void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float
   // 0: looking for the rail that is left in this block; 1: found it;
   // 2: in the next block, looking for the rail that is taken; 3: found it.
   int state = 0;
-  long long next = static_cast<long long>(position) + 25;
+  long long next = static_cast<long long>(position) + kBlockLength;
   // The end of the following block. Normally a distance line on the grid
   // ends the look-ahead before it; where the positions never meet the grid
   // (a route laid out 10, 60, 110, ...) this keeps it from reading on to the
   // end of the file at every block, which made the writer quadratic.
-  long long beyond = next + 25;
+  long long beyond = next + kBlockLength;
   std::string_view line;
   Stack fields;
   while (ReadIntermediateLine(file, &line)) {
@@ -119,7 +119,7 @@ void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float
     GetParameters(line, &fields);
     if (index == kCmdDistance) {
       int at = fields.PopInt(0, true);
-      if (at % 25 == 0) {
+      if (IsBlockStart(at)) {
         if (at >= next && state < 2) state = 2;
         if (at > next) break;
       }
@@ -140,7 +140,7 @@ void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float
       state = 3;
     }
   }
-  slope = (xTo - xFrom) / 25;
+  slope = (xTo - xFrom) / kBlockLength;
 }
 
 bool GetCmd(BufferedFile* file, Stack* out, int command, bool wholeBlock, bool remove, int rail) {

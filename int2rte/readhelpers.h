@@ -13,6 +13,11 @@
 // the file. Each one saves the read position and restores it before it
 // returns, so the caller's walk goes on where it was.
 
+// The unit of track: the writer's boundaries, rail refreshes and geometry
+// and the chart's rows fall on positions that are multiples of it.
+constexpr int kBlockLength = 25;
+inline bool IsBlockStart(long long position) { return position % kBlockLength == 0; }
+
 // Number of rail indices the writer keeps track of.
 constexpr int kTrackCount = 16;
 

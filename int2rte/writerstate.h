@@ -9,11 +9,6 @@
 #include "core/Stack.h"
 #include "int2rte/readhelpers.h"
 
-// The writer's unit of track: boundaries, rail refreshes and geometry
-// happen at positions that are multiples of it.
-constexpr int kBlockLength = 25;
-inline bool IsBlockStart(int position) { return position % kBlockLength == 0; }
-
 // A marker the writer holds back while alternative paths are possible, to
 // write it where it cannot clash with a turnout marker.
 struct HeldMarker {
