@@ -43,8 +43,6 @@ struct WriterState {
   int stationStart = 0;
   int nextStation = 0;
   int travelTime = 0;
-  int lastTime = -1;         // base of the written timetable, -1 until set
-  std::vector<bool> trainObjects = std::vector<bool>(65536, false);
   Stack candidates;          // joined tracks offered at the next path point
   std::vector<std::unique_ptr<HeldMarker>> heldMarkers;  // the last one is on top
 
