@@ -8,16 +8,16 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "bench/bench_setup.h"
 #include "bench/synthetic_route.h"
 #include "int2rte/int2rte.h"
 #include "int2rte/int2tech.h"
-#include "platform/random.h"
+#include "platform/files.h"
 #include "rte2int/rte2int.h"
 #include "ui/loadsave.h"
 
@@ -45,36 +45,13 @@ std::vector<Stage> Stages() {
   };
 }
 
-bool WriteText(const std::string& path, const std::string& text) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (f == nullptr) return false;
-  bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  return std::fclose(f) == 0 && ok;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<double> sizes;
-  for (int i = 1; i < argc; ++i) sizes.push_back(std::atof(argv[i]));
-  if (sizes.empty()) sizes = {1, 2, 5, 10};
-
-  namespace fs = std::filesystem;
-  fs::path dir = fs::temp_directory_path() / "linewright-bench";
-  std::error_code ec;
-  fs::create_directories(dir, ec);
-  fs::current_path(dir, ec);
-  if (ec) {
-    std::fprintf(stderr, "cannot use %s\n", dir.string().c_str());
-    return 1;
-  }
-  ResetGlobals();
-  // Every alternative path is taken, so the writer switches tracks wherever
-  // the route offers it.
-  global.outroutepath = (dir / "linewrighttemp.csv").string();
-  global.trainname = "BenchTrain";
-  global.alternativechance = 100;
-  platform::SeedRandom(1);
+  std::vector<double> sizes = BenchSizes(argc, argv);
+  std::filesystem::path dir;
+  if (!EnterBenchFolder("linewright-bench", &dir)) return 1;
+  SetUpWriterRun(dir);
   std::vector<Stage> stages = Stages();
 
   std::printf("%-10s %8s  %-12s %9s %10s\n", "syntax", "size MB", "stage", "seconds", "MB/s");
@@ -85,7 +62,7 @@ int main(int argc, char** argv) {
     for (const Route& route : routes) {
       std::string text = route.type == kRouteCsv ? SyntheticCsvRoute(bytes)
                                                  : SyntheticSectionedRoute(bytes);
-      if (!WriteText(route.path, text)) {
+      if (!platform::WriteFileReplacing(route.path, text.data(), text.size())) {
         std::fprintf(stderr, "cannot write %s\n", route.path.c_str());
         return 1;
       }

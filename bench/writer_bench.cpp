@@ -11,43 +11,35 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "bench/bench_setup.h"
+#include "core/BufFile.h"
 #include "int2rte/int2rte.h"
 #include "int2rte/int2tech.h"
-#include "platform/random.h"
+#include "rte2int/recognizer.h"
+#include "rte2int/rte2int.h"
 #include "ui/loadsave.h"
 
 namespace {
 
-std::string Field(const std::string& text) {
-  std::string out;
-  size_t n = text.size();
-  if (n < 222) {
-    out += static_cast<char>(n + 32);
-  } else {
-    out += static_cast<char>(31);
-    out += static_cast<char>(n / 222 + 32);
-    out += static_cast<char>(n % 222 + 32);
+// One intermediate line, encoded as the route reading writes it.
+void Line(BufferedFile* out, int index, std::initializer_list<std::string> fields) {
+  std::string params;
+  for (const std::string& f : fields) {
+    if (&f != fields.begin()) params += ';';
+    params += f;
   }
-  return out + text;
-}
-
-void Line(std::string& out, int index, std::initializer_list<std::string> fields) {
-  out += static_cast<char>(index + 32);
-  for (const std::string& f : fields) out += Field(f);
-  out += "\r\n";
+  WriteCommand(out, index, params.data());
 }
 
 std::string N(long long v) { return std::to_string(v); }
 
-std::string SyntheticIntermediate(size_t targetBytes) {
-  std::string out;
-  out.reserve(targetBytes + 4096);
+// Writes the synthetic intermediate file of about `targetBytes` into `out`.
+void SyntheticIntermediate(size_t targetBytes, BufferedFile* out) {
   Line(out, 1, {});
   Line(out, 2, {});
   Line(out, 24, {"Original"});
@@ -59,7 +51,7 @@ std::string SyntheticIntermediate(size_t targetBytes) {
   long long position = 0;
   long long block = 0;
   bool onSide = false;
-  while (out.size() < targetBytes) {
+  while (static_cast<size_t>(out->size()) < targetBytes) {
     ++block;
     // Every 97th block jumps ahead four blocks, one in 13 stands off the grid.
     position += (block % 97 == 0) ? 100 : 25;
@@ -88,7 +80,6 @@ std::string SyntheticIntermediate(size_t targetBytes) {
     if (block % 120 == 0) Line(out, 61, {"1"});
     if (block % 120 == 1) Line(out, 59, {"1", "3.5", "0", "1"});
   }
-  return out;
 }
 
 double Seconds(std::chrono::steady_clock::time_point since) {
@@ -98,26 +89,20 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<double> sizes;
-  for (int i = 1; i < argc; ++i) sizes.push_back(std::atof(argv[i]));
-  if (sizes.empty()) sizes = {1, 2, 5, 10};
-
-  namespace fs = std::filesystem;
-  fs::path dir = fs::temp_directory_path() / "linewright-writer-bench";
-  fs::create_directories(dir);
-  fs::current_path(dir);
-
-  ResetGlobals();
-  global.outroutepath = (dir / "linewrighttemp.csv").string();
-  global.trainname = "BenchTrain";
-  global.alternativechance = 100;
-  platform::SeedRandom(1);
+  std::vector<double> sizes = BenchSizes(argc, argv);
+  std::filesystem::path dir;
+  if (!EnterBenchFolder("linewright-writer-bench", &dir)) return 1;
+  SetUpWriterRun(dir);
 
   std::printf("%10s %12s %10s %12s %10s\n", "input MB", "route MB", "create s", "chart MB",
               "chart s");
   for (double mb : sizes) {
-    std::string text = SyntheticIntermediate(static_cast<size_t>(mb * 1024 * 1024));
-    std::ofstream("linewright.tmp", std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
+    BufferedFile intermediate(BufferedFile::kStageOutputSize, true);
+    SyntheticIntermediate(static_cast<size_t>(mb * 1024 * 1024), &intermediate);
+    if (!intermediate.flush(kIntermediateFileName)) {
+      std::fprintf(stderr, "writer_bench: cannot write %s\n", kIntermediateFileName);
+      return 1;
+    }
 
     auto start = std::chrono::steady_clock::now();
     bool routeOk = Intermediate2Route(nullptr);
@@ -130,10 +115,11 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "writer_bench: a stage failed at %.1f MB\n", mb);
       return 1;
     }
-    double routeMb = static_cast<double>(fs::file_size(global.outroutepath)) / (1024 * 1024);
-    double chartMb = static_cast<double>(fs::file_size("chart.html")) / (1024 * 1024);
-    std::printf("%10.2f %12.2f %10.3f %12.2f %10.3f\n", static_cast<double>(text.size()) / (1024 * 1024),
-                routeMb, create, chartMb, chart);
+    double routeMb = static_cast<double>(std::filesystem::file_size(global.outroutepath)) / (1024 * 1024);
+    double chartMb = static_cast<double>(std::filesystem::file_size(kChartFileName)) / (1024 * 1024);
+    std::printf("%10.2f %12.2f %10.3f %12.2f %10.3f\n",
+                static_cast<double>(intermediate.size()) / (1024 * 1024), routeMb, create, chartMb,
+                chart);
   }
   return 0;
 }

@@ -11,6 +11,7 @@
 #include "int2rte/readhelpers.h"
 #include "int2rte/writerstate.h"
 #include "rte2int/commands.h"
+#include "rte2int/intermediate.h"
 #include "rte2int/rte2int.h"
 #include "sigsys/sigsys.h"
 #include "ui/loadsave.h"
@@ -69,7 +70,7 @@ bool Intermediate2Route(platform::ProgressSink* progress) {
   for (;;) {
     int lineStart = in.getpos();
     if (!ReadIntermediateLine(&in, &line)) break;
-    int index = LineIndex(line);
+    int index = IntermediateCommand(line);
     if (index < kCmdCleanup || index >= kCommandCount) continue;
     fields.MakeEmpty();
     GetParameters(line, &fields);
@@ -78,15 +79,13 @@ bool Intermediate2Route(platform::ProgressSink* progress) {
     if (readAgain) in.setpos(lineStart, 0);
 
     bool distance = index == kCmdDistance;
-    if (distance && IsBlockStart(state.previousPosition) &&
-        (state.playerTrack != 0 || state.previousPlayerTrack != 0))
-      RefreshRails(state);
+    if (distance && IsBlockStart(state.previousPosition) && state.offMain()) RefreshRails(state);
     if (distance && IsBlockStart(state.currentPosition)) StartBlock(state);
     if (write) WriteCommand(&out, index, &fields);
     if (index != kCmdCleanup && !state.candidates.IsEmpty() && state.pendingPosition == -1)
       ChoosePath(state);
     if (distance && IsBlockStart(state.currentPosition)) WriteBlockGeometry(state);
-    if (state.playerTrack == 0 && state.previousPlayerTrack == 0) {
+    if (!state.offMain()) {
       state.slope = 0;
       state.lastSlope = 0;
     }

@@ -9,6 +9,7 @@
 #include "core/rteprocs.h"
 #include "int2rte/readhelpers.h"
 #include "rte2int/commands.h"
+#include "rte2int/intermediate.h"
 #include "rte2int/rte2int.h"
 
 const char kChartFileName[] = "chart.html";
@@ -35,7 +36,6 @@ struct ChartTrack {
   int wallSide = 0;
   int dikeStructure = -1;
   int dikeSide = 0;
-  int pole[4] = {-1, 0, 0, 0};  // kept for completeness; not shown
 };
 
 struct Chart {
@@ -111,7 +111,7 @@ ChartTrack* TrackOf(Chart& chart, Stack* fields) {
 void TakeLine(Chart& chart, int index, Stack* fields, BufferedFile* out) {
   switch (index) {
     case kCmdDistance:
-      if (chart.rowHasContent && chart.position % 25 == 0) WriteRow(chart, out);
+      if (chart.rowHasContent && IsBlockStart(chart.position)) WriteRow(chart, out);
       for (ChartTrack& t : chart.tracks) t.pathMark = false;
       chart.position = fields->PopInt(0, true);
       chart.rowHasContent = false;
@@ -151,12 +151,9 @@ void TakeLine(Chart& chart, int index, Stack* fields, BufferedFile* out) {
     case kCmdWallEnd:
     case kCmdDike:
     case kCmdDikeEnd:
+      // Poles are not shown; their lines only mark the row as used.
       if (ChartTrack* t = TrackOf(chart, fields)) {
-        if (index == kCmdPole) {
-          for (int& v : t->pole) v = fields->PopInt(0, true);
-        } else if (index == kCmdPoleEnd) {
-          t->pole[0] = -1;
-        } else if (index == kCmdWall) {
+        if (index == kCmdWall) {
           t->wallSide = fields->PopInt(0, true);
           t->wallStructure = fields->PopInt(0, true);
         } else if (index == kCmdWallEnd) {
@@ -164,7 +161,7 @@ void TakeLine(Chart& chart, int index, Stack* fields, BufferedFile* out) {
         } else if (index == kCmdDike) {
           t->dikeSide = fields->PopInt(0, true);
           t->dikeStructure = fields->PopInt(0, true);
-        } else {
+        } else if (index == kCmdDikeEnd) {
           t->dikeStructure = -1;
         }
       }
@@ -205,7 +202,7 @@ int Intermediate2Tech(platform::ProgressSink* progress) {
   std::string_view line;
   Stack fields;
   while (ReadIntermediateLine(&in, &line)) {
-    int index = LineIndex(line);
+    int index = IntermediateCommand(line);
     if (index >= kCmdCleanup && index < kCommandCount) {
       fields.MakeEmpty();
       GetParameters(line, &fields);

@@ -57,9 +57,8 @@ bool HandleDistance(WriterState& state, Stack* fields) {
   }
   bool again = false;
   int written = static_cast<int>(next);
-  bool offMain = state.playerTrack != 0 || state.previousPlayerTrack != 0;
   long long step = next - state.previousPosition;
-  if (offMain && step > kBlockLength && step <= kMaxBoundaryGap) {
+  if (state.offMain() && step > kBlockLength && step <= kMaxBoundaryGap) {
     state.pendingPosition = static_cast<int>(next);
     if (state.playerTrack != 0)
       written = BlockFloor(static_cast<long long>(state.previousPosition) + kBlockLength);
@@ -114,8 +113,7 @@ bool HandleRail(WriterState& state, int index, Stack* fields) {
   fields->Push(y);
   fields->Push(x);
   fields->Push(rail);
-  if (state.switched && (rail == state.playerTrack || rail == state.previousPlayerTrack)) return false;
-  return true;
+  return !(state.switched && (rail == state.playerTrack || rail == state.previousPlayerTrack));
 }
 
 bool HandleRailType(WriterState& state, Stack* fields) {
@@ -127,10 +125,8 @@ bool HandleRailType(WriterState& state, Stack* fields) {
   track.type = fields->PopInt(track.type, true);
   fields->Push(track.type);
   fields->Push(rail);
-  bool offMain = state.playerTrack != 0 || state.previousPlayerTrack != 0;
-  if (offMain && (!track.seen || rail == state.playerTrack || rail == state.previousPlayerTrack))
-    return false;
-  return true;
+  return !(state.offMain() &&
+           (!track.seen || rail == state.playerTrack || rail == state.previousPlayerTrack));
 }
 
 bool HandleCurve(WriterState& state, Stack* fields) {
@@ -171,7 +167,7 @@ void HandleFormOrCrack(WriterState& state, Stack* fields) {
     return;
   }
   std::string second = fields->PopString(true);
-  std::string probe = second;
+  std::string probe = second;  // IsNumber trims its text; the field stays as given
   if (IsNumber(&probe[0])) {
     int other = SwapWithPlayer(state, TextToInt(second.c_str()));
     fields->Push(first > other ? first : other);

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cmath>
+#include <initializer_list>
 #include <vector>
 
 #include "int2rte/emit.h"
@@ -26,37 +27,30 @@ int TruncatedOffset(float x) {
   return static_cast<int>(x);
 }
 
+// `command` with `values` for rail `to`, or `endCommand` when `structure`
+// is -1 (none stored).
+void WriteStructureOrEnd(BufferedFile* out, int to, int structure, int command, int endCommand,
+                         std::initializer_list<int> values) {
+  Stack fields;
+  fields.PushE(to);
+  if (structure == -1) {
+    WriteCommand(out, endCommand, &fields);
+    return;
+  }
+  for (int v : values) fields.PushE(v);
+  WriteCommand(out, command, &fields);
+}
+
 // Wall, dike and poles stored for the route's rail `from`, written as rail
 // `to` of the written route.
 void WriteSideStructures(WriterState& state, int from, int to) {
   const Track& t = state.rails[from];
-  Stack fields;
-  fields.PushE(to);
-  if (t.wallStructure == -1) {
-    WriteCommand(state.out, kCmdWallEnd, &fields);
-  } else {
-    fields.PushE(t.wallDirection);
-    fields.PushE(t.wallStructure);
-    WriteCommand(state.out, kCmdWall, &fields);
-  }
-  fields.PushE(to);
-  if (t.dikeStructure == -1) {
-    WriteCommand(state.out, kCmdDikeEnd, &fields);
-  } else {
-    fields.PushE(t.dikeDirection);
-    fields.PushE(t.dikeStructure);
-    WriteCommand(state.out, kCmdDike, &fields);
-  }
-  fields.PushE(to);
-  if (t.poleStructure == -1) {
-    WriteCommand(state.out, kCmdPoleEnd, &fields);
-  } else {
-    fields.PushE(t.poleAdditionalRails);
-    fields.PushE(t.poleLocation);
-    fields.PushE(t.poleInterval);
-    fields.PushE(t.poleStructure);
-    WriteCommand(state.out, kCmdPole, &fields);
-  }
+  WriteStructureOrEnd(state.out, to, t.wallStructure, kCmdWall, kCmdWallEnd,
+                      {t.wallDirection, t.wallStructure});
+  WriteStructureOrEnd(state.out, to, t.dikeStructure, kCmdDike, kCmdDikeEnd,
+                      {t.dikeDirection, t.dikeStructure});
+  WriteStructureOrEnd(state.out, to, t.poleStructure, kCmdPole, kCmdPoleEnd,
+                      {t.poleAdditionalRails, t.poleLocation, t.poleInterval, t.poleStructure});
 }
 
 // 12.5 / ((r - x) cos(12.5 / (r - x))): the heading change of half a block
@@ -142,7 +136,7 @@ int FlushHeldMarkers(WriterState& state, int upTo) {
 void WriteBlockGeometry(WriterState& state) {
   Track* rails = state.rails;
   int player = state.playerTrack;
-  if (player != 0 || state.previousPlayerTrack != 0) {
+  if (state.offMain()) {
     GetTurn(state.in, state.currentPosition, state.slope, state.previousPlayerTrack,
             rails[state.previousPlayerTrack].x, player, rails[player].x);
     GetTrk(state.in, rails[player], player, true, false);

@@ -1,11 +1,10 @@
 #include "int2rte/readhelpers.h"
 
+#include <cstring>
 #include <string>
 
 #include "rte2int/commands.h"
 #include "rte2int/intermediate.h"
-
-int LineIndex(std::string_view line) { return IntermediateCommand(line); }
 
 bool ReadIntermediateLine(BufferedFile* file, std::string_view* line) {
   std::string_view content = file->view();
@@ -75,7 +74,7 @@ int GetTrk(BufferedFile* file, Track& track, int rail, bool wholeBlock, bool con
   for (;;) {
     int start = file->getpos();
     if (!ReadIntermediateLine(file, &line)) break;
-    int index = LineIndex(line);
+    int index = IntermediateCommand(line);
     if (index == kCmdDistance) break;
     if (index < kCmdRailStart || index > kCmdRailType) continue;
     fields.MakeEmpty();
@@ -105,22 +104,22 @@ void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float
   // 0: looking for the rail that is left in this block; 1: found it;
   // 2: in the next block, looking for the rail that is taken; 3: found it.
   int state = 0;
-  long long next = static_cast<long long>(position) + 25;
+  long long next = static_cast<long long>(position) + kBlockLength;
   // The end of the following block. Normally a distance line on the grid
   // ends the look-ahead before it; where the positions never meet the grid
   // (a route laid out 10, 60, 110, ...) this keeps it from reading on to the
   // end of the file at every block, which made the writer quadratic.
-  long long beyond = next + 25;
+  long long beyond = next + kBlockLength;
   std::string_view line;
   Stack fields;
   while (ReadIntermediateLine(file, &line)) {
-    int index = LineIndex(line);
+    int index = IntermediateCommand(line);
     if (index != kCmdDistance && (index < kCmdRailStart || index > kCmdRailEnd)) continue;
     fields.MakeEmpty();
     GetParameters(line, &fields);
     if (index == kCmdDistance) {
       int at = fields.PopInt(0, true);
-      if (at % 25 == 0) {
+      if (IsBlockStart(at)) {
         if (at >= next && state < 2) state = 2;
         if (at > next) break;
       }
@@ -141,7 +140,7 @@ void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float
       state = 3;
     }
   }
-  slope = (xTo - xFrom) / 25;
+  slope = (xTo - xFrom) / kBlockLength;
 }
 
 bool GetCmd(BufferedFile* file, Stack* out, int command, bool wholeBlock, bool remove, int rail) {
@@ -153,7 +152,7 @@ bool GetCmd(BufferedFile* file, Stack* out, int command, bool wholeBlock, bool r
   for (;;) {
     int start = file->getpos();
     if (!ReadIntermediateLine(file, &line)) break;
-    int index = LineIndex(line);
+    int index = IntermediateCommand(line);
     if (index == kCmdDistance) break;
     if (index != command) continue;
     fields.MakeEmpty();
@@ -186,18 +185,14 @@ void WriteCommand(BufferedFile* out, int command, Stack* fields) {
   if (command < kCmdRailStart) out->putstring("\r\n");
   if (command == kCmdCleanup) return;
   const char* spelling = cleancom[command];
-  int plusCount = 0;
-  for (const char* p = spelling; *p; ++p)
-    if (*p == '+') ++plusCount;
-  int seen = 0;
+  const char* lastPlus = std::strrchr(spelling, '+');
   for (const char* p = spelling; *p; ++p) {
     if (*p != '+') {
       out->putchar(*p);
       continue;
     }
-    ++seen;
     if (fields == nullptr) continue;
-    if (seen < plusCount) {
+    if (p != lastPlus) {
       if (!fields->IsEmpty()) out->putstring(fields->PopString(true));
       continue;
     }

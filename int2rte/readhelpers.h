@@ -13,6 +13,11 @@
 // the file. Each one saves the read position and restores it before it
 // returns, so the caller's walk goes on where it was.
 
+// The unit of track: the writer's boundaries, rail refreshes and geometry
+// and the chart's rows fall on positions that are multiples of it.
+constexpr int kBlockLength = 25;
+inline bool IsBlockStart(long long position) { return position % kBlockLength == 0; }
+
 // Number of rail indices the writer keeps track of.
 constexpr int kTrackCount = 16;
 
@@ -32,10 +37,6 @@ struct Track {
   int poleAdditionalRails = 0;
   int poleInterval = 50;
 };
-
-// The command index of an intermediate line: its first byte (unsigned)
-// minus 32. An empty line gives -32, a lone line feed -22.
-int LineIndex(std::string_view line);
 
 // Reads the line at the read position (up to and including its line feed,
 // or to the end of the content) and moves past it. Unlike getline() it

@@ -9,11 +9,6 @@
 #include "core/Stack.h"
 #include "int2rte/readhelpers.h"
 
-// The writer's unit of track: boundaries, rail refreshes and geometry
-// happen at positions that are multiples of it.
-constexpr int kBlockLength = 25;
-inline bool IsBlockStart(int position) { return position % kBlockLength == 0; }
-
 // A marker the writer holds back while alternative paths are possible, to
 // write it where it cannot clash with a turnout marker.
 struct HeldMarker {
@@ -48,8 +43,6 @@ struct WriterState {
   int stationStart = 0;
   int nextStation = 0;
   int travelTime = 0;
-  int lastTime = -1;         // base of the written timetable, -1 until set
-  std::vector<bool> trainObjects = std::vector<bool>(65536, false);
   Stack candidates;          // joined tracks offered at the next path point
   std::vector<std::unique_ptr<HeldMarker>> heldMarkers;  // the last one is on top
 
@@ -58,6 +51,8 @@ struct WriterState {
   WriterState& operator=(const WriterState&) = delete;
 
   Track& player() { return rails[playerTrack]; }
+  // The player's path left the main track in this block or before it.
+  bool offMain() const { return playerTrack != 0 || previousPlayerTrack != 0; }
 };
 
 #endif

@@ -67,7 +67,6 @@ class NameMatcher {
   explicit NameMatcher(int only) {
     for (int i = 0; i < kScrCommandCount; ++i) {
       count_[i] = 0;
-      length_[i] = static_cast<int>(std::strlen(command[i]));
       alive_[i] = (only < 0 || only >= kScrCommandCount || only == i);
       if (alive_[i]) ++alive_count_;
     }
@@ -83,7 +82,7 @@ class NameMatcher {
       if (!alive_[i]) continue;
       char p = command[i][count_[i]];
       if (lc == p || (lc == '{' && p == '<') || (lc == '}' && p == '>')) {
-        if (++count_[i] == length_[i]) return i;
+        if (command[i][++count_[i]] == '\0') return i;
       } else {
         alive_[i] = false;
         --alive_count_;
@@ -93,8 +92,7 @@ class NameMatcher {
   }
 
  private:
-  int count_[kScrCommandCount];
-  int length_[kScrCommandCount];
+  int count_[kScrCommandCount];  // characters of each pattern matched so far
   bool alive_[kScrCommandCount];
   int alive_count_ = 0;
 };

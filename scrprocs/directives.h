@@ -112,6 +112,10 @@ ScrTerminator ReadRawScrParameter(ScrText* text, std::string* raw);
 // to byte 0 / the end of the input. Newlines and commas are copied.
 void GetAllScrParameters(BufferedFile* file, std::string* out);
 
+// Room for a name or number read from a directive's parameters, once
+// evaluated; names longer than a table entry allows are refused anyway.
+constexpr std::size_t kScrNameCapacity = 510;
+
 // Reads the parameters of one directive in order, from a file or a text.
 // Once the list has closed, further parameters are empty: text after the
 // directive is never taken for a parameter.

@@ -1,6 +1,6 @@
 #include "scrprocs/dollar.h"
 
-#include <cstdio>
+#include <string>
 #include <vector>
 
 #include "core/Stack.h"
@@ -44,9 +44,7 @@ void PreProcessDollar(BufferedFile* route, BufferedFile* out, SubstitutionLists*
   if (index == kDollarRnd) {
     long long v = ScrRandomBetween(TextToInt(PieceAt(pieces, 0).c_str()),
                                    TextToInt(PieceAt(pieces, 1).c_str()));
-    char text[32];
-    std::snprintf(text, sizeof text, "%lld", v);
-    out->putstring(text);
+    out->putstring(std::to_string(v));
   } else {
     int list = TextToInt(PieceAt(pieces, 0).c_str());
     // An index out of range does nothing, and its closing character is

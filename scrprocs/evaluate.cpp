@@ -38,12 +38,6 @@ void Append(std::string* out, std::size_t capacity, std::string_view result) {
   out->append(result.substr(0, capacity - out->size()));
 }
 
-std::string FormatInt(long long v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%lld", v);
-  return buf;
-}
-
 const char* Flag(bool b) { return b ? "1" : "0"; }
 
 std::string FormatTime(long long h, long long m, long long s) {
@@ -98,11 +92,10 @@ bool HasValue(int index) {
 // into `result`. False when a lookup failed (already reported).
 bool EvaluateDirective(int index, ScrText* in, std::string* result) {
   ParameterList params(in);
-  if (index == kScrSelectedTrain) {
-    *result = global.trainname;
-    return true;
-  }
   switch (index) {
+    case kScrSelectedTrain:
+      *result = global.trainname;
+      return true;
     case kScrRnd:
     case kScrRnd25: {
       long long a = params.NextInt();
@@ -110,7 +103,7 @@ bool EvaluateDirective(int index, ScrText* in, std::string* result) {
       params.DropRest();
       long long v = ScrRandomBetween(a, b);
       if (index == kScrRnd25) v = v / 25 * 25;
-      *result = FormatInt(v);
+      *result = std::to_string(v);
       return true;
     }
     case kScrChance: {
@@ -214,7 +207,7 @@ bool EvaluateDirective(int index, ScrText* in, std::string* result) {
     case kScrRound: {
       double x = params.NextDouble();
       params.DropRest();
-      *result = FormatInt(RoundHalfUp(x));
+      *result = std::to_string(RoundHalfUp(x));
       return true;
     }
     case kScrAbs: {

@@ -12,6 +12,8 @@
 namespace {
 
 constexpr int kMaxLoopDepth = 8;
+// "#repeat<>" as read, in any spelling the matcher accepts.
+constexpr int kRepeatLength = sizeof("#repeat<>") - 1;
 // A loop without a reachable #breakrepeat<> would run forever; this many
 // jumps back in one run are taken to mean exactly that.
 constexpr long kMaxLoopRounds = 100000;
@@ -21,8 +23,6 @@ constexpr long kMaxLoopRounds = 100000;
 constexpr long long kMaxLoopText = 32LL * 1024 * 1024;
 // Room for a directive's evaluated result in the route text.
 constexpr std::size_t kResultCapacity = 1039;
-// Room for an evaluated name or number.
-constexpr std::size_t kNameCapacity = 510;
 
 class ScriptRun {
  public:
@@ -92,13 +92,13 @@ class ScriptRun {
 
   void DropParameters(int count) {
     Parameters params(in_);
-    for (int i = 0; i < count; ++i) params.Next(kNameCapacity);
+    for (int i = 0; i < count; ++i) params.Next(kScrNameCapacity);
     params.DropRest();
   }
 
   int ReadCondition() {
     Parameters params(in_);
-    int c = TextToInt(params.Next(kNameCapacity).c_str());
+    int c = TextToInt(params.Next(kScrNameCapacity).c_str());
     params.DropRest();
     return c;
   }
@@ -157,7 +157,7 @@ class ScriptRun {
           break;
         }
         // Back to the "#" of "#repeat<>", so that the jump re-enters it.
-        loops_[depth_++] = in_->getpos() - 8 - 1;
+        loops_[depth_++] = in_->getpos() - kRepeatLength;
         break;
       case kScrEndRepeat:
       case kScrContinue:
@@ -185,7 +185,7 @@ class ScriptRun {
 
   // Reads a name; false (after reporting) when it is too long.
   bool ReadName(Parameters* params, std::string* name, const char* too_long) {
-    *name = params->Next(kNameCapacity);
+    *name = params->Next(kScrNameCapacity);
     if (name->size() <= kUserNameMax) return true;
     Error(too_long, name);
     return false;
@@ -200,7 +200,7 @@ class ScriptRun {
       Error("#setvalue command, no value with specified name and all values already used.", &name);
       return;
     }
-    entry->value = TextToDouble(params.Next(kNameCapacity).c_str());
+    entry->value = TextToDouble(params.Next(kScrNameCapacity).c_str());
     params.DropRest();
   }
 

@@ -19,8 +19,6 @@ constexpr int kMaxPasses = 32;
 // and a long $sub list used often multiplies it too; stop them well before
 // memory runs out (routes are far below this size).
 constexpr int kMaxRouteText = 16 * 1024 * 1024;
-// Room for an evaluated name; longer names are refused by length anyway.
-constexpr std::size_t kNameCapacity = 510;
 
 class PreProcessPass {
  public:
@@ -58,7 +56,7 @@ class PreProcessPass {
 
   std::string ReadName() {
     ScrParameterList<BufferedFile> params(in_);
-    std::string name = params.Next(kNameCapacity);
+    std::string name = params.Next(kScrNameCapacity);
     params.DropRest();
     return name;
   }

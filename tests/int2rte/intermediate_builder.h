@@ -5,7 +5,9 @@
 
 // Builds intermediate lines for the writer's tests: the byte index + 32,
 // each ";"-separated field of `params` with its length prefix, CR LF.
-// An empty `params` gives a line without fields.
+// An empty `params` gives a line without fields. Unlike the route reading's
+// WriteCommand it takes fields exactly as given (no trimming, no split at
+// ",", any index), so tests can also feed lines that stage never writes.
 inline std::string Field(const std::string& text) {
   std::string out;
   size_t n = text.size();

@@ -7,6 +7,7 @@
 
 #include "intermediate_builder.h"
 #include "rte2int/commands.h"
+#include "rte2int/intermediate.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ std::vector<int> RemainingIndices(BufferedFile* file) {
   std::vector<int> indices;
   std::string_view line;
   while (ReadIntermediateLine(file, &line)) {
-    int index = LineIndex(line);
+    int index = IntermediateCommand(line);
     if (index >= -2) indices.push_back(index);
   }
   return indices;

@@ -10,22 +10,23 @@
 // Runs one script stage over a text and returns the text it leaves. The
 // stages log to "log.txt": call these inside a ScratchDir.
 
-inline std::string Preprocessed(const std::string& text, bool* ok = nullptr) {
+using ScriptStage = bool (*)(BufferedFile*&, platform::ProgressSink*);
+
+inline std::string RunScriptStage(ScriptStage stage, const std::string& text, bool* ok) {
   BufferedFile* route = BufferedFile::FromText(text).release();
-  bool result = PreProcessRoute(route, nullptr);
+  bool result = stage(route, nullptr);
   if (ok) *ok = result;
   std::string out(route->view());
   delete route;
   return out;
 }
 
+inline std::string Preprocessed(const std::string& text, bool* ok = nullptr) {
+  return RunScriptStage(PreProcessRoute, text, ok);
+}
+
 inline std::string Scripted(const std::string& text, bool* ok = nullptr) {
-  BufferedFile* route = BufferedFile::FromText(text).release();
-  bool result = ProcessSCR(route, nullptr);
-  if (ok) *ok = result;
-  std::string out(route->view());
-  delete route;
-  return out;
+  return RunScriptStage(ProcessSCR, text, ok);
 }
 
 inline std::string Evaluated(const std::string& text, std::size_t capacity = 1039) {
