@@ -17,8 +17,6 @@ namespace {
 // lowered. -1 is the end of the input (a byte 0xFF reads the same way).
 constexpr int kEndOfInput = -1;
 constexpr int kMaxParamChars = kRecognizerParamsSize - 1;
-// Pieces that SiftParameters pushes are at most this long.
-constexpr int kPieceSize = 510;
 
 // Pattern bytes with a meaning of their own.
 constexpr char kOptionalSpace = '\xA3';

@@ -9,6 +9,7 @@
 
 #include "core/BufFile.h"
 #include "core/Stack.h"
+#include "core/mheader.h"
 #include "core/rteprocs.h"
 #include "rte2int/cleanint.h"
 #include "rte2int/commands.h"
@@ -20,9 +21,6 @@
 const char kIntermediateFileName[] = "linewright.tmp";
 
 namespace {
-
-// Longest text a rewritten parameter piece may contribute.
-constexpr int kPieceSize = 510;
 
 // Replaces every UTF-8 byte-order mark in the text by a blank: a mark at
 // the start of the route, or of an included file, would otherwise glue
