@@ -21,8 +21,6 @@ class BufferedFile {
  public:
   // Size of the write buffers the stages create by default.
   static constexpr int kStageOutputSize = 0x100000;
-  // Longest line the stages read at once.
-  static constexpr int kLineSize = 65534;
 
   // An empty write buffer with room for `size` characters. With `growable`
   // false the capacity never changes and a full buffer drops characters.
