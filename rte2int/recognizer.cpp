@@ -361,16 +361,12 @@ float GetCmdParameter(const char* line, int k) {
 
 namespace {
 
-bool IsTrimmedByte(unsigned char c) {
-  return c == '\n' || c == '\r' || c == '\t' || c == ' ' || c == 0xFF;
-}
-
 // The longest field the three-byte prefix can describe.
 constexpr int kMaxFieldLength = (255 - 32) * 222 + 221;
 
 void WriteField(BufferedFile* out, const char* begin, const char* end) {
-  while (begin < end && IsTrimmedByte(static_cast<unsigned char>(*begin))) ++begin;
-  while (end > begin && IsTrimmedByte(static_cast<unsigned char>(end[-1]))) --end;
+  while (begin < end && IsTrimmedChar(*begin)) ++begin;
+  while (end > begin && IsTrimmedChar(end[-1])) --end;
   int n = static_cast<int>(end - begin);
   if (n > kMaxFieldLength) n = kMaxFieldLength;
   if (n < 222) {
