@@ -5,7 +5,6 @@
 #include <memory>
 #include <new>
 #include <string>
-#include <vector>
 
 #include "core/BufFile.h"
 #include "core/Stack.h"
@@ -59,9 +58,7 @@ void RewritePole(char* params) {
   int first = pieces.PopInt(0, true);
   int second = 0;
   std::string next = pieces.PopString(false);
-  std::vector<char> test(next.begin(), next.end());
-  test.push_back('\0');
-  if (IsNumber(test.data())) second = pieces.PopInt(0, true);
+  if (IsNumber(next.data())) second = pieces.PopInt(0, true);
   std::string rest = PopPiece(pieces);
   SetParams(params, std::to_string(first) + ";" + std::to_string(second) + ";" + rest);
 }
@@ -185,10 +182,6 @@ void ConvertRoute(BufferedFile* in, BufferedFile* out, char* params, ProgressMet
   }
 }
 
-}  // namespace
-
-namespace {
-
 // A stage buffer that is deleted when the stage leaves, also early.
 struct OwnedBuffer {
   BufferedFile* file = nullptr;
@@ -220,7 +213,6 @@ int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
   in.file = WithoutByteOrderMarks(in.file);
 
   in.file->setread(true);
-  in.file->setpos(0, 0);
   OwnedBuffer out;
   out.file = new BufferedFile(BufferedFile::kStageOutputSize, true);
   if (!out.file->working()) return 0;
