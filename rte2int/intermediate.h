@@ -21,5 +21,8 @@ std::vector<std::string_view> IntermediateFields(std::string_view line);
 // rules on the text, `def` when the line has no such field.
 int FieldInt(const std::vector<std::string_view>& fields, size_t k, int def);
 float FieldFloat(const std::vector<std::string_view>& fields, size_t k, float def);
+// Field k (from 0) scanned with "%f" the way GetCmdParameter reads it: 0
+// when the line has no such field or the field starts with no number.
+float FieldScanned(const std::vector<std::string_view>& fields, size_t k);
 
 #endif

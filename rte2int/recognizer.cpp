@@ -1,7 +1,6 @@
 #include "rte2int/recognizer.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -351,12 +350,8 @@ void GetCmdParameter_privatecall(const char* line, int k, char* out) {
 }
 
 float GetCmdParameter(const char* line, int k) {
-  std::string_view field;
-  if (!FindField(line, k, &field)) return 0;
-  std::string text(field);
-  float value = 0;
-  if (std::sscanf(text.c_str(), "%f", &value) != 1) return 0;
-  return value;
+  if (line == nullptr || k < 1) return 0;
+  return FieldScanned(IntermediateFields(line), static_cast<size_t>(k) - 1);
 }
 
 namespace {
