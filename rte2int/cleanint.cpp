@@ -261,7 +261,7 @@ void Cleaner::SearchPaths() {
   paths.reserve(static_cast<size_t>(results.Size()));
   while (!results.IsEmpty()) paths.push_back(results.PopString(true));
   std::sort(paths.begin(), paths.end(), [](const std::string& a, const std::string& b) {
-    return qsort_stringlist(a.c_str(), b.c_str()) < 0;
+    return ComparePathTexts(a, b) < 0;
   });
   paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
   for (const std::string& p : paths) {
