@@ -112,7 +112,7 @@ bool ParseGenerateArguments(const std::vector<std::string>& args, GenerateReques
     }
     if (handled) continue;
 
-    if (!reader.ReadValue(name, inline_value, has_inline, &value)) {
+    if (!reader.ReadValue(inline_value, has_inline, &value)) {
       *error = "option --" + option + " expects a value";
       return false;
     }
