@@ -1,6 +1,5 @@
 #include "ui/loadsave.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fstream>
@@ -23,8 +22,7 @@ constexpr size_t kFolderLineMax = 260;
 std::string CleanFolderLine(std::string line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
   if (line.size() > kFolderLineMax) line.resize(kFolderLineMax);
-  bool root = line.size() == 1 || (line.size() == 3 && line[1] == ':');
-  if (!root && !line.empty() && (line.back() == '\\' || line.back() == '/')) line.pop_back();
+  DropTrailingSeparator(&line);
   return line;
 }
 
@@ -34,7 +32,6 @@ void ScanNumbers(const std::string& line, int* const* fields, int count) {
   const char* p = line.c_str();
   for (int i = 0; i < count; ++i) {
     char* end = nullptr;
-    errno = 0;
     long long v = std::strtoll(p, &end, 10);
     if (end == p) return;
     if (v > INT_MAX) v = INT_MAX;
@@ -45,6 +42,12 @@ void ScanNumbers(const std::string& line, int* const* fields, int count) {
 }
 
 }  // namespace
+
+void DropTrailingSeparator(std::string* folder) {
+  bool root = folder->size() == 1 || (folder->size() == 3 && (*folder)[1] == ':');
+  if (!root && !folder->empty() && (folder->back() == '\\' || folder->back() == '/'))
+    folder->pop_back();
+}
 
 std::string OutRoutePath(const std::string& routefolder) {
   return platform::JoinPath(routefolder, kOutRouteName);
