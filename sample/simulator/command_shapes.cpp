@@ -25,8 +25,9 @@ std::string_view Core(std::string_view spelling) {
   return spelling;
 }
 
+// The track commands run from .railstart up to the script functions.
 CommandKind KindOf(int index) {
-  if (index >= kCmdRailStart && index <= 98) return CommandKind::kTrack;
+  if (index >= kCmdRailStart && index < kCmdScriptChr) return CommandKind::kTrack;
   if (index == kCmdScriptSubSet || index < kCmdRailStart) return CommandKind::kDefinition;
   return CommandKind::kSubstitution;
 }
