@@ -99,15 +99,13 @@ bool BufferedFile::Grow() {
 void BufferedFile::putchar(char c) {
   if (readmode_ || position_ < 0) return;
   if (position_ >= capacity() - kSpare && !Grow()) return;
-  if ((c == '\n' || c == '\r' || c == '\t') && written_count_ == 2 &&
-      lastwritten_[0] == '\r' && lastwritten_[1] == '\n')
+  if ((c == '\n' || c == '\r' || c == '\t') && lastwritten_[0] == '\r' && lastwritten_[1] == '\n')
     return;
   data_[position_++] = c;
   ++length_;
   if (length_ > capacity() - kSpare) length_ = capacity() - kSpare;
   lastwritten_[0] = lastwritten_[1];
   lastwritten_[1] = c;
-  if (written_count_ < 2) ++written_count_;
 }
 
 void BufferedFile::putstring(const char* s) {

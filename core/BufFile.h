@@ -91,8 +91,7 @@ class BufferedFile {
   bool working_ = false;
   bool growable_ = false;
   int position_ = 0;
-  char lastwritten_[2] = {0, 0};
-  int written_count_ = 0;  // how many of lastwritten_ are set (0..2)
+  char lastwritten_[2] = {0, 0};  // the two characters stored last, oldest first
   std::string path_;
 };
 
