@@ -373,11 +373,10 @@ void Cleaner::SecondPass(const std::vector<std::string_view>& lines, size_t size
 bool CleanIntFile(BufferedFile*& file, platform::ProgressSink* progress) {
   if (file == nullptr) return false;
   log("CleanIntFile started");
-  BufferedFile* out = nullptr;
+  std::unique_ptr<BufferedFile> out;
   try {
-    out = new BufferedFile(BufferedFile::kStageOutputSize, true);
+    out.reset(new BufferedFile(BufferedFile::kStageOutputSize, true));
     if (!out->working()) {
-      delete out;
       log("failed to allocate memory");
       return false;
     }
@@ -387,7 +386,7 @@ bool CleanIntFile(BufferedFile*& file, platform::ProgressSink* progress) {
     Cleaner cleaner(progress);
     cleaner.FirstPass(lines, text.size());
     cleaner.SearchPaths();
-    cleaner.SecondPass(lines, text.size(), out);
+    cleaner.SecondPass(lines, text.size(), out.get());
     log("ending loop");
     for (const char* name : {"sigstack", "p_startpos", "p_starttrk", "p_alongtrk", "s_pos",
                              "s_arrive", "s_depart", "t_pos", "t_index", "t_cmd"}) {
@@ -398,13 +397,12 @@ bool CleanIntFile(BufferedFile*& file, platform::ProgressSink* progress) {
       log((std::string(verb) + name).c_str());
     for (const char* name : {"del line", "del params", "del track", "del prevtturn"}) log(name);
   } catch (const std::bad_alloc&) {
-    delete out;
     log("failed to allocate memory");
     return false;
   }
   delete file;
   log("del fs");
-  file = out;
+  file = out.release();
   log("exiting CleanIntFile");
   return true;
 }
