@@ -254,53 +254,59 @@ int PatternLength(bool csv, int index) {
   return lengths[(csv ? kCommandCount : 0) + index];
 }
 
-int Finish(BufferedFile* file, int start) {
-  file->setpos(start + 1, 0);
-  return kCmdNone;
-}
+// One recognition at the character the caller read last: tries patterns
+// of one table there, and on a match leaves the file at its terminator.
+struct Scan {
+  Scan(BufferedFile* f, bool isCsv, char* p)
+      : file(f), csv(isCsv), params(p), start(f->getpos() - 1), in(f) {
+    params[0] = '\0';
+  }
+  bool Try(int index) {
+    const char* pattern = (csv ? csvcom : rwcom)[index];
+    if (!MatchPattern(in, pattern, PatternLength(csv, index), start, params)) return false;
+    file->setpos(in.pos, 0);
+    return true;
+  }
+  int NoMatch() {
+    file->setpos(start + 1, 0);
+    return kCmdNone;
+  }
+
+  BufferedFile* file;
+  bool csv;
+  char* params;
+  int start;
+  Cursor in;
+};
 
 }  // namespace
 
 int GetNextCommand(BufferedFile* file, bool csv, char* params, int first, int last) {
   if (file == nullptr || params == nullptr) return kCmdNone;
-  params[0] = '\0';
-  int start = file->getpos() - 1;
-  if (first < 0) first = 0;
-  if (last >= kCommandCount) last = kCommandCount - 1;
-  const char(*table)[kCommandFieldSize] = csv ? csvcom : rwcom;
-  Cursor in(file);
-  in.pos = start;
-  int c = Lower(in.Get());
+  Scan scan(file, csv, params);
+  scan.in.pos = scan.start;
+  int c = Lower(scan.in.Get());
   // At the end of the input this reads the end again; after a byte 0xFF it
   // reads the byte behind it, as the walk itself would.
-  int d = Lower(in.Get());
+  int d = Lower(scan.in.Get());
+  // The candidates are table indices in increasing order, so a range
+  // beyond the table needs no clamping here.
   for (unsigned char index : Index().For(csv, c, d)) {
     if (index < first) continue;
     if (index > last) break;
-    if (MatchPattern(in, table[index], PatternLength(csv, index), start, params)) {
-      file->setpos(in.pos, 0);
-      return index;
-    }
+    if (scan.Try(index)) return index;
   }
-  return Finish(file, start);
+  return scan.NoMatch();
 }
 
 int GetNextCommandUnindexed(BufferedFile* file, bool csv, char* params, int first, int last) {
   if (file == nullptr || params == nullptr) return kCmdNone;
-  params[0] = '\0';
-  int start = file->getpos() - 1;
-  if (first < 0) first = 0;
-  if (last >= kCommandCount) last = kCommandCount - 1;
+  Scan scan(file, csv, params);
   const char(*table)[kCommandFieldSize] = csv ? csvcom : rwcom;
-  Cursor in(file);
-  for (int index = first; index <= last; ++index) {
-    if (table[index][0] == '\0') continue;
-    if (MatchPattern(in, table[index], PatternLength(csv, index), start, params)) {
-      file->setpos(in.pos, 0);
-      return index;
-    }
+  for (int index = std::max(first, 0); index <= std::min(last, kCommandCount - 1); ++index) {
+    if (table[index][0] != '\0' && scan.Try(index)) return index;
   }
-  return Finish(file, start);
+  return scan.NoMatch();
 }
 
 void SiftParameters(const char* params, Stack* out) {
