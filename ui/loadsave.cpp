@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "core/mheader.h"
 #include "core/rteprocs.h"
 #include "platform/files.h"
 #include "sigsys/sigsys.h"
@@ -15,7 +16,8 @@ const char kOutRouteName[] = "linewrighttemp.csv";
 
 namespace {
 
-constexpr size_t kFolderLineMax = 260;
+// A folder line is cut to the longest path: kPathSize less the terminator.
+constexpr size_t kFolderLineMax = kPathSize - 1;
 
 // Strips the line end, then one trailing separator unless the line is a
 // root such as "c:\" or "/".
