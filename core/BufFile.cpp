@@ -1,6 +1,5 @@
 #include "core/BufFile.h"
 
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 

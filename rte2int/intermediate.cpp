@@ -1,6 +1,5 @@
 #include "rte2int/intermediate.h"
 
-#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <string>
