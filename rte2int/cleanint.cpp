@@ -78,6 +78,7 @@ std::string_view WithoutLineEnd(std::string_view line) {
   return line;
 }
 
+// The fields of an intermediate line, its line end left out.
 std::vector<std::string_view> Fields(std::string_view line) {
   return IntermediateFields(WithoutLineEnd(line));
 }
