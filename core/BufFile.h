@@ -59,8 +59,9 @@ class BufferedFile {
   int size() const { return length_; }
   // Moves back to the start of the line that was read last.
   void lineback();
-  // Deletes characters at the position up to (not including) the next line
-  // feed, 0xFF or NUL, shifting the rest of the content left.
+  // Deletes the character at the position and every one after it up to
+  // (not including) the next line feed, 0xFF or NUL, shifting the rest of
+  // the content left.
   void removeline();
   // Same effect for readers that skip empty lines as removeline(), but in
   // constant time per character: the characters up to the next line feed
