@@ -15,7 +15,6 @@
 #include "rte2int/intermediate.h"
 #include "rte2int/kavotime.h"
 #include "rte2int/pathsearch.h"
-#include "rte2int/progress_meter.h"
 #include "rte2int/recognizer.h"
 #include "ui/loadsave.h"
 
@@ -193,7 +192,7 @@ void Cleaner::TrackCommand(int command, const std::vector<std::string_view>& fie
 }
 
 void Cleaner::FirstPass(const std::vector<std::string_view>& lines, size_t size) {
-  ProgressMeter progress(progress_, static_cast<long long>(size));
+  platform::ProgressMeter progress(progress_, static_cast<long long>(size));
   size_t offset = 0;
   for (std::string_view raw : lines) {
     offset += raw.size();
@@ -313,7 +312,7 @@ void Cleaner::Keep(std::string_view line, BufferedFile* out) {
 
 void Cleaner::SecondPass(const std::vector<std::string_view>& lines, size_t size,
                          BufferedFile* out) {
-  ProgressMeter progress(progress_, static_cast<long long>(size));
+  platform::ProgressMeter progress(progress_, static_cast<long long>(size));
   curpos_ = -1;
   size_t offset = 0;
   for (std::string_view raw : lines) {

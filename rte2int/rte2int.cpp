@@ -12,7 +12,6 @@
 #include "core/rteprocs.h"
 #include "rte2int/cleanint.h"
 #include "rte2int/commands.h"
-#include "rte2int/progress_meter.h"
 #include "rte2int/recognizer.h"
 #include "scrprocs/scrprocs.h"
 #include "ui/loadsave.h"
@@ -118,7 +117,8 @@ void KeepFirstParameter(char* params) {
 }
 
 // The route text to intermediate lines, in route order.
-void ConvertRoute(BufferedFile* in, BufferedFile* out, char* params, ProgressMeter& progress) {
+void ConvertRoute(BufferedFile* in, BufferedFile* out, char* params,
+                  platform::ProgressMeter& progress) {
   const int routetype = global.routetype;
   bool inComment = false;
   bool sectionSeen = false;
@@ -216,7 +216,7 @@ int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
   OwnedBuffer out;
   out.file = new BufferedFile(BufferedFile::kStageOutputSize, true);
   if (!out.file->working()) return 0;
-  ProgressMeter bar(progress, in.file->size());
+  platform::ProgressMeter bar(progress, in.file->size());
 
   std::unique_ptr<char[]> params(new (std::nothrow) char[kRecognizerParamsSize]);
   if (!params) {
