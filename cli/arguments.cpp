@@ -10,9 +10,8 @@ void ArgumentReader::SplitOption(const std::string& word, std::string* name, std
   *value = *has_value ? word.substr(eq + 1) : std::string();
 }
 
-bool ArgumentReader::ReadValue(const std::string& name, const std::string& inline_value,
-                               bool has_inline, std::string* value) {
-  (void)name;
+bool ArgumentReader::ReadValue(const std::string& inline_value, bool has_inline,
+                               std::string* value) {
   if (has_inline) {
     *value = inline_value;
     return true;

@@ -18,10 +18,9 @@ class ArgumentReader {
   static void SplitOption(const std::string& word, std::string* name, std::string* value,
                           bool* has_value);
 
-  // The value of option `name`: the inline one, else the next word. False
-  // when there is none (the next word is missing or is itself an option).
-  bool ReadValue(const std::string& name, const std::string& inline_value, bool has_inline,
-                 std::string* value);
+  // An option's value: the inline one, else the next word. False when
+  // there is none (the next word is missing or is itself an option).
+  bool ReadValue(const std::string& inline_value, bool has_inline, std::string* value);
 
  private:
   std::vector<std::string> words_;

@@ -77,9 +77,7 @@ std::string Alternatives(const std::map<std::string, int>& values) {
 bool SetFolder(std::string* field, const std::string& value) {
   if (value.empty()) return false;
   *field = value;
-  // Like the folder settings: no trailing separator unless it is a root.
-  bool root = field->size() == 1 || (field->size() == 3 && (*field)[1] == ':');
-  if (!root && (field->back() == '/' || field->back() == '\\')) field->pop_back();
+  DropTrailingSeparator(field);
   return true;
 }
 
@@ -112,7 +110,7 @@ bool ParseGenerateArguments(const std::vector<std::string>& args, GenerateReques
     }
     if (handled) continue;
 
-    if (!reader.ReadValue(name, inline_value, has_inline, &value)) {
+    if (!reader.ReadValue(inline_value, has_inline, &value)) {
       *error = "option --" + option + " expects a value";
       return false;
     }

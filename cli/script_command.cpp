@@ -28,7 +28,7 @@ int ScriptCommand(const std::vector<std::string>& args) {
       file = word;
       continue;
     }
-    if (!reader.ReadValue(name, inline_value, has_inline, &value))
+    if (!reader.ReadValue(inline_value, has_inline, &value))
       return UsageFailure("option " + name + " expects a value", kScriptUsage);
     if (name == "--seed") {
       if (!ParseInt(value, 0, 0xFFFFFFFFLL, &seed))

@@ -1,6 +1,5 @@
 #include "core/BufFile.h"
 
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 
@@ -99,15 +98,13 @@ bool BufferedFile::Grow() {
 void BufferedFile::putchar(char c) {
   if (readmode_ || position_ < 0) return;
   if (position_ >= capacity() - kSpare && !Grow()) return;
-  if ((c == '\n' || c == '\r' || c == '\t') && written_count_ == 2 &&
-      lastwritten_[0] == '\r' && lastwritten_[1] == '\n')
+  if ((c == '\n' || c == '\r' || c == '\t') && lastwritten_[0] == '\r' && lastwritten_[1] == '\n')
     return;
   data_[position_++] = c;
   ++length_;
   if (length_ > capacity() - kSpare) length_ = capacity() - kSpare;
   lastwritten_[0] = lastwritten_[1];
   lastwritten_[1] = c;
-  if (written_count_ < 2) ++written_count_;
 }
 
 void BufferedFile::putstring(const char* s) {
@@ -142,15 +139,19 @@ void BufferedFile::lineback() {
 }
 
 void BufferedFile::removeline() {
-  if (position_ < 0) return;
-  for (;;) {
-    if (position_ >= length_) return;
-    std::memmove(&data_[position_], &data_[position_ + 1], length_ - position_ - 1);
-    --length_;
-    data_[length_] = '\0';
-    unsigned char now = static_cast<unsigned char>(data_[position_]);
-    if (now == '\n' || now == 0xFF || now == 0) return;
+  if (position_ < 0 || position_ >= length_) return;
+  // The character at the position always goes, then every one up to the
+  // next line feed, 0xFF or NUL; the rest moves left once.
+  int end = position_ + 1;
+  while (end < length_) {
+    unsigned char c = static_cast<unsigned char>(data_[end]);
+    if (c == '\n' || c == 0xFF || c == 0) break;
+    ++end;
   }
+  int removed = end - position_;
+  std::memmove(&data_[position_], &data_[end], length_ - end);
+  length_ -= removed;
+  std::memset(&data_[length_], 0, removed);
 }
 
 void BufferedFile::blankline() {

@@ -21,8 +21,6 @@ class BufferedFile {
  public:
   // Size of the write buffers the stages create by default.
   static constexpr int kStageOutputSize = 0x100000;
-  // Longest line the stages read at once.
-  static constexpr int kLineSize = 65534;
 
   // An empty write buffer with room for `size` characters. With `growable`
   // false the capacity never changes and a full buffer drops characters.
@@ -61,8 +59,9 @@ class BufferedFile {
   int size() const { return length_; }
   // Moves back to the start of the line that was read last.
   void lineback();
-  // Deletes characters at the position up to (not including) the next line
-  // feed, 0xFF or NUL, shifting the rest of the content left.
+  // Deletes the character at the position and every one after it up to
+  // (not including) the next line feed, 0xFF or NUL, shifting the rest of
+  // the content left.
   void removeline();
   // Same effect for readers that skip empty lines as removeline(), but in
   // constant time per character: the characters up to the next line feed
@@ -93,8 +92,7 @@ class BufferedFile {
   bool working_ = false;
   bool growable_ = false;
   int position_ = 0;
-  char lastwritten_[2] = {0, 0};
-  int written_count_ = 0;  // how many of lastwritten_ are set (0..2)
+  char lastwritten_[2] = {0, 0};  // the two characters stored last, oldest first
   std::string path_;
 };
 

@@ -1,6 +1,5 @@
 #include "core/StackEntry.h"
 
-#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -9,7 +8,6 @@
 
 int TextToInt(const char* s) {
   if (s == nullptr) return 0;
-  errno = 0;
   long long v = std::strtoll(s, nullptr, 10);
   if (v > INT_MAX) return INT_MAX;
   if (v < INT_MIN) return INT_MIN;
@@ -59,15 +57,9 @@ std::string StackEntry::GetString() const {
     case kString:
       return string_;
     case kFloat:
+      // At most 47 characters: sign, the 39 digits of the largest float,
+      // point and six decimals.
       std::snprintf(buf, sizeof buf, "%f", static_cast<double>(float_));
-      if (std::strlen(buf) >= sizeof buf - 1) {
-        // Huge values: format into a string of the right size.
-        int n = std::snprintf(nullptr, 0, "%f", static_cast<double>(float_));
-        std::string big(static_cast<size_t>(n) + 1, '\0');
-        std::snprintf(&big[0], big.size(), "%f", static_cast<double>(float_));
-        big.resize(static_cast<size_t>(n));
-        return big;
-      }
       return buf;
     case kInt:
       std::snprintf(buf, sizeof buf, "%d", int_);
@@ -82,12 +74,8 @@ std::string StackEntry::GetString() const {
 void StackEntry::GetString(char* dest, int max) const {
   if (dest == nullptr) return;
   if (kind_ == kChar) {
-    if (max == 0 || max == 1) {
-      dest[0] = char_;
-    } else {
-      dest[0] = char_;
-      dest[1] = '\0';
-    }
+    dest[0] = char_;
+    if (max < 0 || max >= 2) dest[1] = '\0';
     return;
   }
   std::string text = GetString();

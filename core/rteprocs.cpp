@@ -23,19 +23,13 @@ void log(const char* text) {
   std::fclose(f);
 }
 
-namespace {
-bool IsTrimmed(unsigned char c) {
-  return c == '\n' || c == '\r' || c == '\t' || c == ' ' || c == 0xFF;
-}
-}  // namespace
-
 void Trim(char* text) {
   if (text == nullptr) return;
   size_t len = std::strlen(text);
   size_t start = 0;
-  while (start < len && IsTrimmed(static_cast<unsigned char>(text[start]))) ++start;
+  while (start < len && IsTrimmedChar(text[start])) ++start;
   size_t end = len;
-  while (end > start && IsTrimmed(static_cast<unsigned char>(text[end - 1]))) --end;
+  while (end > start && IsTrimmedChar(text[end - 1])) --end;
   std::memmove(text, text + start, end - start);
   text[end - start] = '\0';
 }
@@ -88,4 +82,11 @@ void StrCatChar(char* text, char c) {
   size_t len = std::strlen(text);
   text[len] = c;
   text[len + 1] = '\0';
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  return true;
 }

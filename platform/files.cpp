@@ -1,8 +1,6 @@
 #include "platform/files.h"
 
 #include <cstdio>
-#include <string_view>
-#include <system_error>
 
 #ifdef _WIN32
 #include <io.h>
@@ -12,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+#include "core/rteprocs.h"
 
 namespace platform {
 
@@ -23,17 +23,6 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 }
 
 namespace {
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
 
 bool Exists(const std::string& path) {
 #ifdef _WIN32

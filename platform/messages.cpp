@@ -32,8 +32,6 @@ MessageSink* SetMessageSink(MessageSink* sink) {
   return previous;
 }
 
-MessageSink* CurrentMessageSink() { return current_sink; }
-
 void ShowError(const std::string& text) { current_sink->Error(text); }
 
 bool AskChoice(const std::string& caption, const std::string& text) {

@@ -44,7 +44,6 @@ class RecordingMessageSink : public MessageSink {
 // Makes `sink` current (null restores the stderr sink) and returns the one
 // that was current before.
 MessageSink* SetMessageSink(MessageSink* sink);
-MessageSink* CurrentMessageSink();
 
 void ShowError(const std::string& text);
 bool AskChoice(const std::string& caption, const std::string& text);

@@ -19,6 +19,25 @@ int ProgressPercent(long long position, long long size);
 // Sends ProgressPercent(position, size) to `sink` unless it is null.
 void ReportProgress(ProgressSink* sink, long long position, long long size);
 
+// Reports a stage's progress through its input to `sink`, but only when the
+// percentage changes, so that reporting after every character stays cheap.
+class ProgressMeter {
+ public:
+  ProgressMeter(ProgressSink* sink, long long size) : sink_(sink), size_(size) {}
+  void At(long long position) {
+    if (sink_ == nullptr) return;
+    int percent = ProgressPercent(position, size_);
+    if (percent == last_) return;
+    last_ = percent;
+    sink_->SetPosition(percent);
+  }
+
+ private:
+  ProgressSink* sink_;
+  long long size_;
+  int last_ = -1;
+};
+
 }  // namespace platform
 
 #endif

@@ -15,7 +15,6 @@
 #include "rte2int/intermediate.h"
 #include "rte2int/kavotime.h"
 #include "rte2int/pathsearch.h"
-#include "rte2int/progress_meter.h"
 #include "rte2int/recognizer.h"
 #include "ui/loadsave.h"
 
@@ -45,6 +44,9 @@ struct SeenCommand {
   int command;
 };
 
+// At position `pos` track `trk` meets track `along` (-1: `trk` ends there).
+// The first pass records these; the search turns some of them into links
+// back to the main track.
 struct PathPoint {
   int pos;
   int trk;
@@ -55,12 +57,6 @@ struct StationTime {
   int pos;
   float arrive;
   float depart;
-};
-
-struct PathLink {
-  int pos;
-  int trk;
-  int along;
 };
 
 // Splits the content into lines, each with its line feed.
@@ -81,8 +77,21 @@ std::string_view WithoutLineEnd(std::string_view line) {
   return line;
 }
 
-// The k-th field (from 1) as GetCmdParameter reads it.
-float Parameter(const std::string& line, int k) { return GetCmdParameter(line.c_str(), k); }
+// The fields of an intermediate line, its line end left out.
+std::vector<std::string_view> Fields(std::string_view line) {
+  return IntermediateFields(WithoutLineEnd(line));
+}
+
+// The position of a distance line.
+int PositionOf(std::string_view line) { return TruncateToInt(FieldScanned(Fields(line), 0)); }
+
+// Signals whose third and fourth fields are 0 and -1 take no part in the
+// spacing; every other signal is counted.
+bool IsCountedSignal(std::string_view line) {
+  std::vector<std::string_view> fields = Fields(line);
+  return TruncateToInt(FieldScanned(fields, 2)) != 0 ||
+         TruncateToInt(FieldScanned(fields, 3)) != -1;
+}
 
 bool IsLevel(const TrackSlot& t) { return std::fabs(t.y) <= kLevelTolerance; }
 
@@ -112,7 +121,7 @@ class Cleaner {
   int lastSignal_ = 0;
   std::vector<PathPoint> points_;
   std::vector<StationTime> stations_;
-  std::vector<PathLink> links_;
+  std::vector<PathPoint> links_;
   bool madePathArrays_ = false;
   int curpos_ = 0;
 
@@ -183,29 +192,26 @@ void Cleaner::TrackCommand(int command, const std::vector<std::string_view>& fie
 }
 
 void Cleaner::FirstPass(const std::vector<std::string_view>& lines, size_t size) {
-  ProgressMeter progress(progress_, static_cast<long long>(size));
+  platform::ProgressMeter progress(progress_, static_cast<long long>(size));
   size_t offset = 0;
-  std::string line;
   for (std::string_view raw : lines) {
     offset += raw.size();
     progress.At(static_cast<long long>(offset));
     int command = IntermediateCommand(raw);
     switch (command) {
       case kCmdDistance: {
-        line.assign(raw);
-        int d = TruncateToInt(Parameter(line, 1));
+        int d = PositionOf(raw);
         if (d != curpos_) CloseFirstPassPosition(d);
         break;
       }
       case kCmdRailStart:
       case kCmdRail:
       case kCmdRailEnd:
-        TrackCommand(command, IntermediateFields(WithoutLineEnd(raw)));
+        TrackCommand(command, Fields(raw));
         break;
       case kCmdSignal:
       case kCmdSig: {
-        line.assign(raw);
-        if (TruncateToInt(Parameter(line, 3)) != 0 || TruncateToInt(Parameter(line, 4)) != -1) {
+        if (IsCountedSignal(raw)) {
           // Positions span the whole int range: take the difference in a
           // wider type and cut it back to the range.
           long long spacing = static_cast<long long>(curpos_) - lastSignal_;
@@ -216,9 +222,9 @@ void Cleaner::FirstPass(const std::vector<std::string_view>& lines, size_t size)
       }
       case kCmdSta:
       case kCmdStation: {
-        line.assign(raw);
-        float arrive = Parameter(line, 2);
-        float depart = Parameter(line, 3);
+        std::vector<std::string_view> fields = Fields(raw);
+        float arrive = FieldScanned(fields, 1);
+        float depart = FieldScanned(fields, 2);
         if (arrive == 0) arrive = depart;
         if (depart == 0) depart = arrive;
         if (arrive != 0 || depart != 0) stations_.push_back({curpos_, arrive, depart});
@@ -255,11 +261,11 @@ void Cleaner::SearchPaths() {
   paths.reserve(static_cast<size_t>(results.Size()));
   while (!results.IsEmpty()) paths.push_back(results.PopString(true));
   std::sort(paths.begin(), paths.end(), [](const std::string& a, const std::string& b) {
-    return qsort_stringlist(a.c_str(), b.c_str()) < 0;
+    return ComparePathTexts(a, b) < 0;
   });
   paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
   for (const std::string& p : paths) {
-    PathLink link{0, 0, 0};
+    PathPoint link{0, 0, 0};
     if (std::sscanf(p.c_str(), "%d, %d -> %d", &link.pos, &link.trk, &link.along) == 3)
       links_.push_back(link);
   }
@@ -274,7 +280,7 @@ void Cleaner::WritePositionNotes(int d, BufferedFile* out) {
   // after them.
   while (nextLink_ < links_.size() && links_[nextLink_].pos < d) ++nextLink_;
   while (nextLink_ < links_.size() && links_[nextLink_].pos == d) {
-    const PathLink& l = links_[nextLink_++];
+    const PathPoint& l = links_[nextLink_++];
     std::snprintf(text, sizeof text, "%d;%d;%d", 1, l.trk, l.along);
     WriteCommand(out, kCmdCleanup, text);
   }
@@ -306,10 +312,9 @@ void Cleaner::Keep(std::string_view line, BufferedFile* out) {
 
 void Cleaner::SecondPass(const std::vector<std::string_view>& lines, size_t size,
                          BufferedFile* out) {
-  ProgressMeter progress(progress_, static_cast<long long>(size));
+  platform::ProgressMeter progress(progress_, static_cast<long long>(size));
   curpos_ = -1;
   size_t offset = 0;
-  std::string line;
   for (std::string_view raw : lines) {
     offset += raw.size();
     progress.At(static_cast<long long>(offset));
@@ -323,8 +328,7 @@ void Cleaner::SecondPass(const std::vector<std::string_view>& lines, size_t size
     bool keep = true;
     switch (command) {
       case kCmdDistance: {
-        line.assign(raw);
-        int d = TruncateToInt(Parameter(line, 1));
+        int d = PositionOf(raw);
         if (d == curpos_) {
           keep = false;
           break;
@@ -340,8 +344,7 @@ void Cleaner::SecondPass(const std::vector<std::string_view>& lines, size_t size
       }
       case kCmdSignal:
       case kCmdSig: {
-        line.assign(raw);
-        if (TruncateToInt(Parameter(line, 3)) != 0 || TruncateToInt(Parameter(line, 4)) != -1) {
+        if (IsCountedSignal(raw)) {
           int spacing = nextSignal_ < sigstack_.size() ? sigstack_[nextSignal_++] : 0;
           char text[32];
           std::snprintf(text, sizeof text, "0;%d", spacing);
@@ -370,11 +373,10 @@ void Cleaner::SecondPass(const std::vector<std::string_view>& lines, size_t size
 bool CleanIntFile(BufferedFile*& file, platform::ProgressSink* progress) {
   if (file == nullptr) return false;
   log("CleanIntFile started");
-  BufferedFile* out = nullptr;
+  std::unique_ptr<BufferedFile> out;
   try {
-    out = new BufferedFile(BufferedFile::kStageOutputSize, true);
+    out.reset(new BufferedFile(BufferedFile::kStageOutputSize, true));
     if (!out->working()) {
-      delete out;
       log("failed to allocate memory");
       return false;
     }
@@ -384,7 +386,7 @@ bool CleanIntFile(BufferedFile*& file, platform::ProgressSink* progress) {
     Cleaner cleaner(progress);
     cleaner.FirstPass(lines, text.size());
     cleaner.SearchPaths();
-    cleaner.SecondPass(lines, text.size(), out);
+    cleaner.SecondPass(lines, text.size(), out.get());
     log("ending loop");
     for (const char* name : {"sigstack", "p_startpos", "p_starttrk", "p_alongtrk", "s_pos",
                              "s_arrive", "s_depart", "t_pos", "t_index", "t_cmd"}) {
@@ -395,13 +397,12 @@ bool CleanIntFile(BufferedFile*& file, platform::ProgressSink* progress) {
       log((std::string(verb) + name).c_str());
     for (const char* name : {"del line", "del params", "del track", "del prevtturn"}) log(name);
   } catch (const std::bad_alloc&) {
-    delete out;
     log("failed to allocate memory");
     return false;
   }
   delete file;
   log("del fs");
-  file = out;
+  file = out.release();
   log("exiting CleanIntFile");
   return true;
 }

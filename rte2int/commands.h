@@ -55,6 +55,7 @@ enum CommandIndex {
   kCmdSound = 91,
   kCmdPretrain = 92,
   kCmdSigTime = 97,
+  kCmdScriptChr = 99,
   kCmdScriptRnd = 100,
   kCmdScriptSubSet = 101,
   kCmdScriptSub = 102,

@@ -1,7 +1,8 @@
 #include "rte2int/intermediate.h"
 
 #include <cmath>
-#include <climits>
+#include <cstdio>
+#include <string>
 
 #include "core/StackEntry.h"
 
@@ -47,4 +48,12 @@ float FieldFloat(const std::vector<std::string_view>& fields, size_t k, float de
   if (v > 3.0e38) return 3.0e38f;
   if (v < -3.0e38) return -3.0e38f;
   return static_cast<float>(v);
+}
+
+float FieldScanned(const std::vector<std::string_view>& fields, size_t k) {
+  if (k >= fields.size()) return 0;
+  std::string text(fields[k]);
+  float value = 0;
+  if (std::sscanf(text.c_str(), "%f", &value) != 1) return 0;
+  return value;
 }

@@ -17,9 +17,13 @@ int IntermediateCommand(std::string_view line);
 // the end of `line`. The views point into `line`.
 std::vector<std::string_view> IntermediateFields(std::string_view line);
 
-// Field k (from 0) read as a parameter is read from a stack: atoi / atof
-// rules on the text, `def` when the line has no such field.
+// Field k (from 0) with atoi / atof rules on the text, `def` when the line
+// has no such field. FieldFloat keeps track offsets finite: NaN reads as
+// 0, and values beyond +-3e38 as +-3e38.
 int FieldInt(const std::vector<std::string_view>& fields, size_t k, int def);
 float FieldFloat(const std::vector<std::string_view>& fields, size_t k, float def);
+// Field k (from 0) scanned with "%f" the way GetCmdParameter reads it: 0
+// when the line has no such field or the field starts with no number.
+float FieldScanned(const std::vector<std::string_view>& fields, size_t k);
 
 #endif

@@ -55,5 +55,5 @@ void ReCalculateTime(char* text, int& base) {
   if (global.loosetimetable) t += static_cast<long long>((t - base) * 0.06000000000000005);
   if (global.timetablemode != kTimetableDefault)
     t += static_cast<long long>(global.starttime) - base;
-  Sec2KavoTime(text, static_cast<int>(WrapDay(t)));
+  Sec2KavoTime(text, WrapDay(t));
 }

@@ -48,12 +48,13 @@ int NextPFOffset(const int* startpos, int count, int k) {
   return count;
 }
 
+int ComparePathTexts(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+  return a.empty() ? 0 : std::memcmp(a.data(), b.data(), a.size());
+}
+
 int qsort_stringlist(const void* a, const void* b) {
-  const char* x = static_cast<const char*>(a);
-  const char* y = static_cast<const char*>(b);
-  size_t lx = std::strlen(x), ly = std::strlen(y);
-  if (lx != ly) return lx < ly ? -1 : 1;
-  return std::memcmp(x, y, lx);
+  return ComparePathTexts(static_cast<const char*>(a), static_cast<const char*>(b));
 }
 
 bool SearchPathA(const int* startpos, const int* starttrk, const int* alongtrk, int count,

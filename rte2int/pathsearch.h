@@ -1,6 +1,8 @@
 #ifndef LINEWRIGHT_RTE2INT_PATHSEARCH_H
 #define LINEWRIGHT_RTE2INT_PATHSEARCH_H
 
+#include <string_view>
+
 #include "core/Stack.h"
 
 // The alternative paths through a route's track layout. The clean-up
@@ -26,10 +28,12 @@ bool SearchPathA(const int* startpos, const int* starttrk, const int* alongtrk, 
 // count.
 int NextPFOffset(const int* startpos, int count, int k);
 
-// Comparator of two path strings; `a` and `b` point at their first
-// characters (as for qsort over an array of fixed-size string slots). The
-// shorter string comes first, strings of equal length by their bytes. For
-// path strings this orders by position, then by track numbers.
+// The order of path strings: the shorter string comes first, strings of
+// equal length by their bytes. For path strings this orders by position,
+// then by track numbers. Negative, zero or positive as for qsort.
+int ComparePathTexts(std::string_view a, std::string_view b);
+// The same order for qsort over an array of fixed-size string slots: `a`
+// and `b` point at the NUL-terminated strings.
 int qsort_stringlist(const void* a, const void* b);
 
 #endif

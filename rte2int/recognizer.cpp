@@ -1,7 +1,6 @@
 #include "rte2int/recognizer.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -17,8 +16,6 @@ namespace {
 // lowered. -1 is the end of the input (a byte 0xFF reads the same way).
 constexpr int kEndOfInput = -1;
 constexpr int kMaxParamChars = kRecognizerParamsSize - 1;
-// Pieces that SiftParameters pushes are at most this long.
-constexpr int kPieceSize = 510;
 
 // Pattern bytes with a meaning of their own.
 constexpr char kOptionalSpace = '\xA3';
@@ -257,53 +254,59 @@ int PatternLength(bool csv, int index) {
   return lengths[(csv ? kCommandCount : 0) + index];
 }
 
-int Finish(BufferedFile* file, int start) {
-  file->setpos(start + 1, 0);
-  return kCmdNone;
-}
+// One recognition at the character the caller read last: tries patterns
+// of one table there, and on a match leaves the file at its terminator.
+struct Scan {
+  Scan(BufferedFile* f, bool isCsv, char* p)
+      : file(f), csv(isCsv), params(p), start(f->getpos() - 1), in(f) {
+    params[0] = '\0';
+  }
+  bool Try(int index) {
+    const char* pattern = (csv ? csvcom : rwcom)[index];
+    if (!MatchPattern(in, pattern, PatternLength(csv, index), start, params)) return false;
+    file->setpos(in.pos, 0);
+    return true;
+  }
+  int NoMatch() {
+    file->setpos(start + 1, 0);
+    return kCmdNone;
+  }
+
+  BufferedFile* file;
+  bool csv;
+  char* params;
+  int start;
+  Cursor in;
+};
 
 }  // namespace
 
 int GetNextCommand(BufferedFile* file, bool csv, char* params, int first, int last) {
   if (file == nullptr || params == nullptr) return kCmdNone;
-  params[0] = '\0';
-  int start = file->getpos() - 1;
-  if (first < 0) first = 0;
-  if (last >= kCommandCount) last = kCommandCount - 1;
-  const char(*table)[kCommandFieldSize] = csv ? csvcom : rwcom;
-  Cursor in(file);
-  in.pos = start;
-  int c = Lower(in.Get());
+  Scan scan(file, csv, params);
+  scan.in.pos = scan.start;
+  int c = Lower(scan.in.Get());
   // At the end of the input this reads the end again; after a byte 0xFF it
   // reads the byte behind it, as the walk itself would.
-  int d = Lower(in.Get());
+  int d = Lower(scan.in.Get());
+  // The candidates are table indices in increasing order, so a range
+  // beyond the table needs no clamping here.
   for (unsigned char index : Index().For(csv, c, d)) {
     if (index < first) continue;
     if (index > last) break;
-    if (MatchPattern(in, table[index], PatternLength(csv, index), start, params)) {
-      file->setpos(in.pos, 0);
-      return index;
-    }
+    if (scan.Try(index)) return index;
   }
-  return Finish(file, start);
+  return scan.NoMatch();
 }
 
 int GetNextCommandUnindexed(BufferedFile* file, bool csv, char* params, int first, int last) {
   if (file == nullptr || params == nullptr) return kCmdNone;
-  params[0] = '\0';
-  int start = file->getpos() - 1;
-  if (first < 0) first = 0;
-  if (last >= kCommandCount) last = kCommandCount - 1;
+  Scan scan(file, csv, params);
   const char(*table)[kCommandFieldSize] = csv ? csvcom : rwcom;
-  Cursor in(file);
-  for (int index = first; index <= last; ++index) {
-    if (table[index][0] == '\0') continue;
-    if (MatchPattern(in, table[index], PatternLength(csv, index), start, params)) {
-      file->setpos(in.pos, 0);
-      return index;
-    }
+  for (int index = std::max(first, 0); index <= std::min(last, kCommandCount - 1); ++index) {
+    if (table[index][0] != '\0' && scan.Try(index)) return index;
   }
-  return Finish(file, start);
+  return scan.NoMatch();
 }
 
 void SiftParameters(const char* params, Stack* out) {
@@ -353,26 +356,18 @@ void GetCmdParameter_privatecall(const char* line, int k, char* out) {
 }
 
 float GetCmdParameter(const char* line, int k) {
-  std::string_view field;
-  if (!FindField(line, k, &field)) return 0;
-  std::string text(field);
-  float value = 0;
-  if (std::sscanf(text.c_str(), "%f", &value) != 1) return 0;
-  return value;
+  if (line == nullptr || k < 1) return 0;
+  return FieldScanned(IntermediateFields(line), static_cast<size_t>(k) - 1);
 }
 
 namespace {
-
-bool IsTrimmedByte(unsigned char c) {
-  return c == '\n' || c == '\r' || c == '\t' || c == ' ' || c == 0xFF;
-}
 
 // The longest field the three-byte prefix can describe.
 constexpr int kMaxFieldLength = (255 - 32) * 222 + 221;
 
 void WriteField(BufferedFile* out, const char* begin, const char* end) {
-  while (begin < end && IsTrimmedByte(static_cast<unsigned char>(*begin))) ++begin;
-  while (end > begin && IsTrimmedByte(static_cast<unsigned char>(end[-1]))) --end;
+  while (begin < end && IsTrimmedChar(*begin)) ++begin;
+  while (end > begin && IsTrimmedChar(end[-1])) --end;
   int n = static_cast<int>(end - begin);
   if (n > kMaxFieldLength) n = kMaxFieldLength;
   if (n < 222) {

@@ -3,9 +3,10 @@
 
 #include "core/BufFile.h"
 #include "core/Stack.h"
+#include "core/mheader.h"
 
 // Capacity of the parameter text the recognizer fills (terminator included).
-constexpr int kRecognizerParamsSize = 32768;
+constexpr int kRecognizerParamsSize = kCommandParamsSize;
 
 // Recognises the route command at the current position of `file`, called
 // right after the caller read a character with getchar(): matching begins

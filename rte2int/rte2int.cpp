@@ -5,14 +5,13 @@
 #include <memory>
 #include <new>
 #include <string>
-#include <vector>
 
 #include "core/BufFile.h"
 #include "core/Stack.h"
+#include "core/mheader.h"
 #include "core/rteprocs.h"
 #include "rte2int/cleanint.h"
 #include "rte2int/commands.h"
-#include "rte2int/progress_meter.h"
 #include "rte2int/recognizer.h"
 #include "scrprocs/scrprocs.h"
 #include "ui/loadsave.h"
@@ -20,9 +19,6 @@
 const char kIntermediateFileName[] = "linewright.tmp";
 
 namespace {
-
-// Longest text a rewritten parameter piece may contribute.
-constexpr int kPieceSize = 510;
 
 // Replaces every UTF-8 byte-order mark in the text by a blank: a mark at
 // the start of the route, or of an included file, would otherwise glue
@@ -61,9 +57,7 @@ void RewritePole(char* params) {
   int first = pieces.PopInt(0, true);
   int second = 0;
   std::string next = pieces.PopString(false);
-  std::vector<char> test(next.begin(), next.end());
-  test.push_back('\0');
-  if (IsNumber(test.data())) second = pieces.PopInt(0, true);
+  if (IsNumber(next.data())) second = pieces.PopInt(0, true);
   std::string rest = PopPiece(pieces);
   SetParams(params, std::to_string(first) + ";" + std::to_string(second) + ";" + rest);
 }
@@ -123,7 +117,8 @@ void KeepFirstParameter(char* params) {
 }
 
 // The route text to intermediate lines, in route order.
-void ConvertRoute(BufferedFile* in, BufferedFile* out, char* params, ProgressMeter& progress) {
+void ConvertRoute(BufferedFile* in, BufferedFile* out, char* params,
+                  platform::ProgressMeter& progress) {
   const int routetype = global.routetype;
   bool inComment = false;
   bool sectionSeen = false;
@@ -187,10 +182,6 @@ void ConvertRoute(BufferedFile* in, BufferedFile* out, char* params, ProgressMet
   }
 }
 
-}  // namespace
-
-namespace {
-
 // A stage buffer that is deleted when the stage leaves, also early.
 struct OwnedBuffer {
   BufferedFile* file = nullptr;
@@ -222,11 +213,10 @@ int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
   in.file = WithoutByteOrderMarks(in.file);
 
   in.file->setread(true);
-  in.file->setpos(0, 0);
   OwnedBuffer out;
   out.file = new BufferedFile(BufferedFile::kStageOutputSize, true);
   if (!out.file->working()) return 0;
-  ProgressMeter bar(progress, in.file->size());
+  platform::ProgressMeter bar(progress, in.file->size());
 
   std::unique_ptr<char[]> params(new (std::nothrow) char[kRecognizerParamsSize]);
   if (!params) {

@@ -1,10 +1,10 @@
 #include "ui/loadsave.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fstream>
 
+#include "core/mheader.h"
 #include "core/rteprocs.h"
 #include "platform/files.h"
 #include "sigsys/sigsys.h"
@@ -16,15 +16,15 @@ const char kOutRouteName[] = "linewrighttemp.csv";
 
 namespace {
 
-constexpr size_t kFolderLineMax = 260;
+// A folder line is cut to the longest path: kPathSize less the terminator.
+constexpr size_t kFolderLineMax = kPathSize - 1;
 
 // Strips the line end, then one trailing separator unless the line is a
 // root such as "c:\" or "/".
 std::string CleanFolderLine(std::string line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
   if (line.size() > kFolderLineMax) line.resize(kFolderLineMax);
-  bool root = line.size() == 1 || (line.size() == 3 && line[1] == ':');
-  if (!root && !line.empty() && (line.back() == '\\' || line.back() == '/')) line.pop_back();
+  DropTrailingSeparator(&line);
   return line;
 }
 
@@ -34,7 +34,6 @@ void ScanNumbers(const std::string& line, int* const* fields, int count) {
   const char* p = line.c_str();
   for (int i = 0; i < count; ++i) {
     char* end = nullptr;
-    errno = 0;
     long long v = std::strtoll(p, &end, 10);
     if (end == p) return;
     if (v > INT_MAX) v = INT_MAX;
@@ -45,6 +44,12 @@ void ScanNumbers(const std::string& line, int* const* fields, int count) {
 }
 
 }  // namespace
+
+void DropTrailingSeparator(std::string* folder) {
+  bool root = folder->size() == 1 || (folder->size() == 3 && (*folder)[1] == ':');
+  if (!root && !folder->empty() && (folder->back() == '\\' || folder->back() == '/'))
+    folder->pop_back();
+}
 
 std::string OutRoutePath(const std::string& routefolder) {
   return platform::JoinPath(routefolder, kOutRouteName);

@@ -58,6 +58,9 @@ void ResetGlobals();
 void LoadConfig();
 // Writes the configuration file. On failure reports it and returns false.
 bool SaveConfig();
+// Removes one trailing "\" or "/" from a folder setting, unless the
+// folder is a root such as "c:\" or "/".
+void DropTrailingSeparator(std::string* folder);
 // outroutepath for a route folder.
 std::string OutRoutePath(const std::string& routefolder);
 // Route type from the last letter of a route file's name: w sectioned,

@@ -20,8 +20,10 @@ std::vector<std::string> SimulatorArguments() {
 }
 
 std::string SimulatorCommandLine() {
-  std::string line = SimulatorProgram() + " \"" + global.outroutepath + "\"";
-  if (global.developermode) line += std::string(" /d=") + kDeveloperCode;
+  std::vector<std::string> args = SimulatorArguments();
+  // The route path is the first argument and the only one quoted.
+  std::string line = SimulatorProgram() + " \"" + args[0] + "\"";
+  for (size_t i = 1; i < args.size(); ++i) line += " " + args[i];
   return line;
 }
 

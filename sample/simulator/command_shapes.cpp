@@ -1,5 +1,6 @@
 #include "command_shapes.h"
 
+#include "core/rteprocs.h"
 #include "rte2int/commands.h"
 
 namespace kavosim {
@@ -8,9 +9,7 @@ namespace {
 
 std::string Lower(std::string_view text) {
   std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  for (char& c : out) c = AsciiLower(c);
   return out;
 }
 
@@ -26,8 +25,9 @@ std::string_view Core(std::string_view spelling) {
   return spelling;
 }
 
+// The track commands run from .railstart up to the script functions.
 CommandKind KindOf(int index) {
-  if (index >= kCmdRailStart && index <= 98) return CommandKind::kTrack;
+  if (index >= kCmdRailStart && index < kCmdScriptChr) return CommandKind::kTrack;
   if (index == kCmdScriptSubSet || index < kCmdRailStart) return CommandKind::kDefinition;
   return CommandKind::kSubstitution;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "command_shapes.h"
+#include "core/rteprocs.h"
 #include "route_lexer.h"
 
 namespace kavosim {
@@ -11,18 +12,6 @@ namespace kavosim {
 namespace {
 
 using Token = RouteLexer::Token;
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i];
-    char y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
 
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);

@@ -128,19 +128,10 @@ RouteLexer::Token RouteLexer::ReadToken() {
 }
 
 bool RouteLexer::PeekToken(Token token) {
-  std::size_t saved_pos = pos_;
-  int saved_line = line_;
-  std::size_t saved_start = token_start_;
-  int saved_start_line = token_start_line_;
-  std::string_view saved_text = token_text_;
-  int saved_token_line = token_line_;
+  // The lexer is a handful of positions over a view: a copy restores it.
+  RouteLexer saved = *this;
   if (ReadToken() == token) return true;
-  pos_ = saved_pos;
-  line_ = saved_line;
-  token_start_ = saved_start;
-  token_start_line_ = saved_start_line;
-  token_text_ = saved_text;
-  token_line_ = saved_token_line;
+  *this = saved;
   return false;
 }
 

@@ -140,6 +140,13 @@ TEST(BufferedFileTest, RemovelineKeepsTheLineFeed) {
   f->setpos(5, 0);
   f->removeline();
   EXPECT_EQ(Content(*f), "ab\r\n\n");
+  // A line feed at the position goes with the line after it; the freed
+  // tail is zeros.
+  f = BufferedFile::FromText("ab\ncd\nef");
+  f->setpos(2, 0);
+  f->removeline();
+  EXPECT_EQ(Content(*f), "ab\nef");
+  for (int i = f->size(); i < f->capacity(); ++i) EXPECT_EQ(f->content()[i], '\0') << i;
 }
 
 TEST(BufferedFileTest, BlanklineLeavesOnlyLineFeeds) {

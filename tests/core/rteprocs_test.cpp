@@ -71,6 +71,20 @@ TEST(RteprocsTest, LogAppendsLines) {
   EXPECT_EQ(ReadFile("log.txt"), "first\nsecond\n");
 }
 
+TEST(RteprocsTest, EqualsIgnoringCaseFoldsOnlyAsciiLetters) {
+  struct Case {
+    const char* a;
+    const char* b;
+    bool equal;
+  };
+  const Case cases[] = {
+      {"Train.DAT", "train.dat", true}, {"", "", true},         {"abc", "abcd", false},
+      {"@[", "`{", false},              {"\xC9", "\xE9", false}, {"\xC9t\xE9", "\xC9T\xE9", true},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(EqualsIgnoringCase(c.a, c.b), c.equal) << c.a << " / " << c.b;
+}
+
 TEST(RteprocsTest, FileExists) {
   ScratchDir dir;
   EXPECT_FALSE(FileExists("x.txt"));

@@ -95,6 +95,9 @@ TEST(StackTest, GetStringLimits) {
   // A number never overruns the room it is given.
   StackEntry(123456.0f).GetString(out, 4);
   EXPECT_STREQ(out, "1234");
+  // The largest floats are formatted whole.
+  EXPECT_EQ(StackEntry(-3.40282347e38f).GetString(),
+            "-340282346638528859811704183484516925440.000000");
 }
 
 TEST(StackTest, EqualsAndEqualElements) {

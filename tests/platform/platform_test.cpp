@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/files.h"
 #include "platform/progress.h"
 #include "platform/random.h"
@@ -31,6 +33,18 @@ TEST(ProgressTest, PercentIsClampedAndSafe) {
   EXPECT_EQ(platform::ProgressPercent(7, 3), 100);
   EXPECT_EQ(platform::ProgressPercent(3000000000LL, 3000000000LL), 100);
   platform::ReportProgress(nullptr, 1, 2);  // no sink: nothing happens
+}
+
+TEST(ProgressTest, MeterReportsOnlyChangedPercentages) {
+  struct Recorder : platform::ProgressSink {
+    std::vector<int> seen;
+    void SetPosition(int percent) override { seen.push_back(percent); }
+  } sink;
+  platform::ProgressMeter meter(&sink, 200);
+  for (long long position : {0, 1, 2, 3, 100, 101, 200, 200}) meter.At(position);
+  EXPECT_EQ(sink.seen, (std::vector<int>{0, 1, 50, 100}));
+  platform::ProgressMeter nobody(nullptr, 10);
+  nobody.At(5);  // no sink: nothing happens
 }
 
 TEST(PathsTest, JoinAndCaseInsensitiveLookup) {
