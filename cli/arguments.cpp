@@ -2,6 +2,9 @@
 
 #include <charconv>
 
+#include "platform/files.h"
+#include "ui/loadsave.h"
+
 void ArgumentReader::SplitOption(const std::string& word, std::string* name, std::string* value,
                                  bool* has_value) {
   size_t eq = word.find('=');
@@ -32,4 +35,14 @@ bool ParseInt(const std::string& text, long long min, long long max, long long* 
   if (v < min || v > max) return false;
   *out = v;
   return true;
+}
+
+void ChooseRouteFile(const std::string& path) {
+  size_t slash = path.find_last_of(std::string("/") + platform::kPathSeparator);
+  if (slash == std::string::npos)
+    global.browsefolder = ".";
+  else
+    global.browsefolder = path.substr(0, slash == 0 ? 1 : slash);
+  global.routefile = slash == std::string::npos ? path : path.substr(slash + 1);
+  global.routetype = RouteTypeOf(global.routefile);
 }

@@ -32,6 +32,10 @@ struct UsageError {
   std::string message;
 };
 
+// Sets browsefolder, routefile and routetype of the settings from a route
+// file's path as the user gave it ("." when it names no folder).
+void ChooseRouteFile(const std::string& path);
+
 // Whole number in [min, max] from text; false when it is not one.
 bool ParseInt(const std::string& text, long long min, long long max, long long* out);
 

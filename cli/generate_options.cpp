@@ -195,11 +195,7 @@ bool ParseGenerateArguments(const std::vector<std::string>& args, GenerateReques
 
 bool ApplyGenerateRequest(const GenerateRequest& request, std::time_t now, std::string* error) {
   std::string route = request.route;
-  size_t slash = route.find_last_of(std::string("/") + platform::kPathSeparator);
-  global.browsefolder = slash == std::string::npos ? "." : route.substr(0, slash);
-  if (slash == 0) global.browsefolder = route.substr(0, 1);
-  global.routefile = slash == std::string::npos ? route : route.substr(slash + 1);
-  global.routetype = RouteTypeOf(global.routefile);
+  ChooseRouteFile(route);
   if (global.routetype == kRouteNone) {
     *error = "route '" + route + "' must be a .csv, .rw or .scr file";
     return false;

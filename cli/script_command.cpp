@@ -50,10 +50,7 @@ int ScriptCommand(const std::vector<std::string>& args) {
     platform::SeedRandom(static_cast<std::uint32_t>(seed));
   else
     platform::SeedRandomFromClock();
-  size_t slash = file.find_last_of("/\\");
-  global.browsefolder = slash == std::string::npos ? "." : file.substr(0, slash == 0 ? 1 : slash);
-  global.routefile = slash == std::string::npos ? file : file.substr(slash + 1);
-  global.routetype = RouteTypeOf(global.routefile);
+  ChooseRouteFile(file);
   global.trainname = train;
 
   TerminalMessageSink messages(answer);
