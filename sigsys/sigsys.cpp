@@ -24,3 +24,7 @@ bool LoadSignalSystem() {
 }
 
 bool CustomSignalsActive() { return false; }
+
+void RestoreDefaultSignals() {}
+
+std::string GetSignalSystemInfo(int) { return std::string(); }

@@ -27,6 +27,14 @@ bool IsDefaultSignalSystem(const std::string& name);
 // failure.
 bool LoadSignalSystem();
 
+// Puts back the simulator's own signal files when a swap record left by
+// an earlier run says they were exchanged. Called once at start-up.
+void RestoreDefaultSignals();
+
+// The description of the system named `sigsys.name`, cleaned for a text
+// field, at most `size` - 1 characters. Empty when there is none.
+std::string GetSignalSystemInfo(int size);
+
 // True while a custom signal system is in force for the route writer.
 bool CustomSignalsActive();
 
