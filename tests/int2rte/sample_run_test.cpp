@@ -11,6 +11,7 @@
 
 #include "platform/random.h"
 #include "route_check.h"
+#include "sigsys/sigsys.h"
 #include "test_support.h"
 #include "ui/loadsave.h"
 #include "ui/run.h"
@@ -26,8 +27,14 @@ struct SampleRoute {
 
 class SampleRunTest : public ::testing::TestWithParam<SampleRoute> {
  protected:
-  void SetUp() override { ResetGlobals(); }
-  void TearDown() override { ResetGlobals(); }
+  void SetUp() override {
+    ResetGlobals();
+    sigsys = SignalSystem();
+  }
+  void TearDown() override {
+    ResetGlobals();
+    sigsys = SignalSystem();
+  }
 
   // Compares `actual` with an expected file, or rewrites that file.
   static void ExpectFile(const std::string& name, const std::string& actual) {
