@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "intermediate_builder.h"
+#include "write_route.h"
 #include "platform/random.h"
 #include "route_check.h"
 #include "rte2int/commands.h"
@@ -15,20 +16,6 @@
 #include "ui/loadsave.h"
 
 namespace {
-
-// Runs the writer on an intermediate file in a scratch folder and returns
-// the written route; the route file holds "old" before the run.
-std::string WriteRoute(const std::string& intermediate, bool* ok = nullptr,
-                       std::string* logText = nullptr) {
-  ScratchDir dir;
-  WriteFile(dir.File("linewright.tmp"), intermediate);
-  global.outroutepath = dir.File("route/linewrighttemp.csv");
-  WriteFile(global.outroutepath, "old");
-  bool written = Intermediate2Route(nullptr);
-  if (ok) *ok = written;
-  if (logText) *logText = ReadFile(dir.File("log.txt"));
-  return ReadFile(global.outroutepath);
-}
 
 const char kRouteEnd[] = "\r\nroute.developerid 40372958";
 
