@@ -117,10 +117,10 @@ void WriteRandomSignalTime(WriterState& state) {
   if (!RandomSignalsOn() || state.lastTime == -1 || !state.stationTimingRead) return;
   int offset = DrawSignalOffset();
   double span = static_cast<double>(state.nextStation) - state.stationStart;
-  double travelled = span == 0 ? 0.0
-                               : static_cast<double>(state.travelTime) *
-                                     (static_cast<double>(state.currentPosition) - state.stationStart) /
-                                     span;
+  double travelled =
+      span == 0 ? 0.0
+                : static_cast<double>(state.travelTime) *
+                      (static_cast<double>(state.currentPosition) - state.stationStart) / span;
   double time = offset + static_cast<double>(state.departure) + travelled;
   WritePretrain(state, TruncateToInt(time));
 }
@@ -252,8 +252,7 @@ bool ApplyParkedTrain(WriterState& state, Stack* fields, bool* keepRail) {
   if (state.playerTrack == 0 || fields->Size() < 2) return true;
   int rail = fields->Peek(0, 0);
   int structure = fields->Peek(1, 0);
-  if (rail < 0 || rail >= kTrackCount || !IsStructure(structure) ||
-      !state.trainObjects[structure])
+  if (rail < 0 || rail >= kTrackCount || !IsStructure(structure) || !state.trainObjects[structure])
     return true;
   std::string railText = fields->PopString(true);
   std::string structureText = fields->PopString(true);

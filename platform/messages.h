@@ -86,7 +86,7 @@ class DistinctErrors : public MessageSink {
 
  private:
   MessageSink* previous_;
-  std::vector<Repeat> seen_;  // every text shown, with its repeats
+  std::vector<Repeat> seen_;                       // every text shown, with its repeats
   std::unordered_map<std::string, size_t> index_;  // text -> its place in seen_
 };
 

@@ -29,16 +29,35 @@ std::string FillSignalTemplate(std::string_view pattern, int a, std::string_view
     }
     if (++i == pattern.size()) break;
     switch (pattern[i]) {
-      case 'a': AppendInt(&out, a); break;
-      case 'e': out += ','; break;
-      case 'n': out += name; break;
-      case 'p': out += ';'; break;
-      case 'r': out += ".relay "; break;
-      case 's': out += ".sig "; break;
-      case 't': AppendInt(&out, t); break;
-      case 'x': AppendFloat(&out, x); break;
-      case 'y': AppendFloat(&out, y); break;
-      default: break;
+      case 'a':
+        AppendInt(&out, a);
+        break;
+      case 'e':
+        out += ',';
+        break;
+      case 'n':
+        out += name;
+        break;
+      case 'p':
+        out += ';';
+        break;
+      case 'r':
+        out += ".relay ";
+        break;
+      case 's':
+        out += ".sig ";
+        break;
+      case 't':
+        AppendInt(&out, t);
+        break;
+      case 'x':
+        AppendFloat(&out, x);
+        break;
+      case 'y':
+        AppendFloat(&out, y);
+        break;
+      default:
+        break;
     }
   }
   return out;

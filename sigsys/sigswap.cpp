@@ -96,7 +96,8 @@ bool ExchangeAll(const std::vector<SwapPair>& pairs) {
 
 bool StartsWithIgnoringCase(const std::string& text, const char* prefix) {
   std::string_view p(prefix);
-  return text.size() >= p.size() && EqualsIgnoringCase(std::string_view(text).substr(0, p.size()), p);
+  return text.size() >= p.size() &&
+         EqualsIgnoringCase(std::string_view(text).substr(0, p.size()), p);
 }
 
 // The signal and relay bitmaps of the system in `folder` (relative to the
@@ -109,12 +110,15 @@ bool FindPairs(const std::string& folder, std::vector<SwapPair>* pairs) {
   std::string systemFolder = platform::JoinPath(".", folder);
   if (!Fs().ListDirectory(systemFolder, &own) || !Fs().ListDirectory(global.simfolder, &simulator))
     return false;
-  auto byName = [](const platform::DirEntry& x, const platform::DirEntry& y) { return x.name < y.name; };
+  auto byName = [](const platform::DirEntry& x, const platform::DirEntry& y) {
+    return x.name < y.name;
+  };
   std::sort(own.begin(), own.end(), byName);
   std::sort(simulator.begin(), simulator.end(), byName);
   for (const platform::DirEntry& e : own) {
     if (e.is_directory) continue;
-    if (!StartsWithIgnoringCase(e.name, "signal") && !StartsWithIgnoringCase(e.name, "relay")) continue;
+    if (!StartsWithIgnoringCase(e.name, "signal") && !StartsWithIgnoringCase(e.name, "relay"))
+      continue;
     const platform::DirEntry* namesake = nullptr;
     for (const platform::DirEntry& s : simulator) {
       if (s.is_directory || !EqualsIgnoringCase(s.name, e.name)) continue;
@@ -142,7 +146,8 @@ void RestoreDefaultSignals() {
     ErrorMessage(kRecordNotRead, nullptr);
     return;
   }
-  if (folder.size() > static_cast<size_t>(kSignalSystemNameMax)) folder.resize(kSignalSystemNameMax);
+  if (folder.size() > static_cast<size_t>(kSignalSystemNameMax))
+    folder.resize(kSignalSystemNameMax);
   while (!folder.empty() && (folder.back() == '\n' || folder.back() == '\r')) folder.pop_back();
   std::vector<SwapPair> pairs;
   if (!IsPlainFolderName(folder) || !FindPairs(folder, &pairs)) {

@@ -13,11 +13,11 @@
 struct SignalSystem {
   std::string name;      // display name, at most kSignalSystemNameMax characters
   std::string folder;    // folder of the chosen system (GetSigsysFolder)
-  std::string signaldef; // signal template, at most kSignalSectionMax characters
-  std::string relaydef;  // relay template, likewise
-  std::string speeds;    // route text appended to a route written with the system
+  std::string signaldef;     // signal template, at most kSignalSectionMax characters
+  std::string relaydef;      // relay template, likewise
+  std::string speeds;        // route text appended to a route written with the system
   unsigned char custom = 0;  // 1 when `name` is not the default system
-  bool loaded = false;   // the three sections above were read for this run
+  bool loaded = false;       // the three sections above were read for this run
 };
 
 constexpr int kSignalSystemNameMax = 15;
@@ -31,7 +31,12 @@ extern SignalSystem sigsys;
 // "speeds#", "signaldef#", "relaydef#" (matched without regard to case).
 constexpr int kSignalKeywordCount = 4;
 constexpr int kSignalKeywordSize = 32;
-enum SignalKeyword { kKeywordEnd = 0, kKeywordSpeeds = 1, kKeywordSignalDef = 2, kKeywordRelayDef = 3 };
+enum SignalKeyword {
+  kKeywordEnd = 0,
+  kKeywordSpeeds = 1,
+  kKeywordSignalDef = 2,
+  kKeywordRelayDef = 3
+};
 extern const char sscmd[kSignalKeywordCount][kSignalKeywordSize];
 
 // True when `name` means the simulator's own signals.

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "intermediate_builder.h"
-#include "write_route.h"
 #include "platform/random.h"
 #include "route_check.h"
 #include "rte2int/commands.h"
 #include "sigsys/sigsys.h"
 #include "test_support.h"
 #include "ui/loadsave.h"
+#include "write_route.h"
 
 namespace {
 

@@ -143,10 +143,10 @@ TEST_F(RandomizeTest, StationFieldsDrawInTheirOrder) {
   int ratio = platform::Random() % 240 + 10;
   platform::SeedRandom(9);
   std::string route = WriteRoute(Cmd(0, "0") + Cmd(75, "A;10.00;10.05;0;1;0;0;snd;10;60;dep;1"));
-  EXPECT_EQ(StationFields(route),
-            (std::vector<std::string>{"A", "10.0000", "10.0500", "0", "1", std::to_string(red), "0",
-                                      "snd", std::to_string(dwell), std::to_string(ratio), "dep",
-                                      "1"}));
+  EXPECT_EQ(
+      StationFields(route),
+      (std::vector<std::string>{"A", "10.0000", "10.0500", "0", "1", std::to_string(red), "0",
+                                "snd", std::to_string(dwell), std::to_string(ratio), "dep", "1"}));
 }
 
 TEST_F(RandomizeTest, StationCases) {
@@ -204,16 +204,18 @@ TEST_F(RandomizeTest, DwellAndTrafficStayInTheirRanges) {
 }
 
 TEST_F(RandomizeTest, TimetableModesShiftStationTimes) {
-  std::string in = Cmd(0, "0") + Cmd(75, "A;;10.00;0;1") + Cmd(0, "100") +
-                   Cmd(75, "B;11.00;11.01;0;1");
+  std::string in =
+      Cmd(0, "0") + Cmd(75, "A;;10.00;0;1") + Cmd(0, "100") + Cmd(75, "B;11.00;11.01;0;1");
   global.timetablemode = kTimetableCustom;
   global.starttime = 12 * 3600 + 30 * 60;
   std::string route = WriteRoute(in);
-  EXPECT_EQ(Values(route, ".sta "), (std::vector<std::string>{"A;;12.3000;0;1", "B;13.3000;13.3100;0;1"}));
+  EXPECT_EQ(Values(route, ".sta "),
+            (std::vector<std::string>{"A;;12.3000;0;1", "B;13.3000;13.3100;0;1"}));
   global.timetablemode = kTimetableDefault;
   global.loosetimetable = 1;  // an hour after the first time: 216 s later
   route = WriteRoute(in);
-  EXPECT_EQ(Values(route, ".sta "), (std::vector<std::string>{"A;;10.0000;0;1", "B;11.0336;11.0439;0;1"}));
+  EXPECT_EQ(Values(route, ".sta "),
+            (std::vector<std::string>{"A;;10.0000;0;1", "B;11.0336;11.0439;0;1"}));
 }
 
 TEST_F(RandomizeTest, TiltingTurnsCantsAndLimitsThem) {
@@ -221,7 +223,7 @@ TEST_F(RandomizeTest, TiltingTurnsCantsAndLimitsThem) {
   struct Case {
     const char* curve;
     const char* written;
-  } cases[] = {{"600;100", "600;140"}, {"600;-100", "600;-140"}, {"600;5000", "600;100"},
+  } cases[] = {{"600;100", "600;140"},    {"600;-100", "600;-140"}, {"600;5000", "600;100"},
                {"600;-5000", "600;-100"}, {"600;0", "600;0"},       {"0;100", "0;100"}};
   for (const Case& c : cases) {
     std::string route = WriteRoute(Cmd(0, "0") + Cmd(64, c.curve));
@@ -233,7 +235,9 @@ TEST_F(RandomizeTest, AdhesionAndAccuracy) {
   struct Case {
     int adhesion;
     int low, high;
-  } cases[] = {{kAdhesionNone, 120, 120}, {kAdhesionGood, 255, 255}, {kAdhesionBad, 50, 50},
+  } cases[] = {{kAdhesionNone, 120, 120},
+               {kAdhesionGood, 255, 255},
+               {kAdhesionBad, 50, 50},
                {kAdhesionRandom, 50, 255}};
   global.randomtrackquality = 1;
   std::string in = Cmd(0, "0");
@@ -252,8 +256,8 @@ TEST_F(RandomizeTest, AdhesionAndAccuracy) {
 // (its file name says CAR) and other free objects there.
 std::string ParkedTrainRoute() {
   return Cmd(3) + Cmd(55, "4;Parked_CAR.B3D;X") + Cmd(55, "5;Tree.b3d") + Cmd(6) + Cmd(0, "0") +
-         Cmd(60, "2;6") + Cmd(-2, "1;0;2") + Cmd(0, "25") + Cmd(60, "2;6") +
-         Cmd(88, "2;4;0;0;9") + Cmd(88, "2;4;3;0") + Cmd(88, "2;5") + Cmd(0, "50");
+         Cmd(60, "2;6") + Cmd(-2, "1;0;2") + Cmd(0, "25") + Cmd(60, "2;6") + Cmd(88, "2;4;0;0;9") +
+         Cmd(88, "2;4;3;0") + Cmd(88, "2;5") + Cmd(0, "50");
 }
 
 TEST_F(RandomizeTest, ParkedTrainsOnThePlayersPath) {
@@ -283,14 +287,16 @@ TEST_F(RandomizeTest, SignalsAreRebasedAndLabelledRelaysAlwaysTyped) {
   std::string in = Cmd(0, "0") + Cmd(-2, "0;150") + Cmd(69, "3;Home") + Cmd(70, "2;S;1;2;0;extra") +
                    Cmd(71, "3;1;more") + Cmd(71);
   std::string route = WriteRoute(in);
-  EXPECT_EQ(route, "\r\n0,.signal 3;Home,.sig 2;S;1;2;0;extra,.relay 3.000000;1.000000;more,"
-                   ".relay 0.000000;-1.000000,\r\nroute.developerid 40372958");
+  EXPECT_EQ(route,
+            "\r\n0,.signal 3;Home,.sig 2;S;1;2;0;extra,.relay 3.000000;1.000000;more,"
+            ".relay 0.000000;-1.000000,\r\nroute.developerid 40372958");
   global.signaldistances = 1;
   route = WriteRoute(in);
-  EXPECT_EQ(route,
-            "\r\n0,.signal 3;Home$chr(13)150m >;0.000000;-1.000000;1,"
-            ".sig 2;S$chr(13)150m >;1.000000;2.000000;0;extra,"
-            ".relay 3.000000;1.000000;more,.relay 0.000000;-1.000000,\r\nroute.developerid 40372958");
+  EXPECT_EQ(
+      route,
+      "\r\n0,.signal 3;Home$chr(13)150m >;0.000000;-1.000000;1,"
+      ".sig 2;S$chr(13)150m >;1.000000;2.000000;0;extra,"
+      ".relay 3.000000;1.000000;more,.relay 0.000000;-1.000000,\r\nroute.developerid 40372958");
 
   // On rail 2, 6 m to the right, offsets are measured from it.
   global.signaldistances = 0;
@@ -305,8 +311,13 @@ TEST_F(RandomizeTest, ACustomSystemWritesSignalsThroughItsTemplates) {
   sigsys.name = "Mine";
   sigsys.custom = 1;
   sigsys.loaded = true;
-  sigsys.signaldef = "\xA7s\xA7" "a\xA7p\xA7n\xA7p\xA7x\xA7p\xA7y\xA7p\xA7t\xA7" "e";
-  sigsys.relaydef = "\xA7r\xA7x\xA7p\xA7y\xA7" "e#value<missing>";
+  sigsys.signaldef =
+      "\xA7s\xA7"
+      "a\xA7p\xA7n\xA7p\xA7x\xA7p\xA7y\xA7p\xA7t\xA7"
+      "e";
+  sigsys.relaydef =
+      "\xA7r\xA7x\xA7p\xA7y\xA7"
+      "e#value<missing>";
   sigsys.speeds = "\r\nwith route\r\n.signal(0) #rnd<0,0>,";
   global.signalmode = kSignalsMild;
   std::string in = Cmd(1) + Cmd(18, "0;0") + Cmd(6) + Cmd(0, "0") + Cmd(69, "4;A;1") +

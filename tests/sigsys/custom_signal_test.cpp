@@ -14,10 +14,16 @@ TEST(FillSignalTemplate, EscapesAreReplaced) {
     const char* pattern;
     const char* filled;
   } cases[] = {
-      {"\xA7s\xA7x\xA7" "e\xA7y\xA7" "e\xA7" "a", ".sig 1.500000,2.000000,3"},
+      {"\xA7s\xA7x\xA7"
+       "e\xA7y\xA7"
+       "e\xA7"
+       "a",
+       ".sig 1.500000,2.000000,3"},
       {"\xA7r\xA7p\xA7n\xA7p\xA7t", ".relay ;Home;7"},
-      {"[\xA7q\xA7\xA7" "s]", "[s]"},     // unknown letters drop the pair
-      {"end\xA7", "end"},                 // a last escape byte is dropped
+      {"[\xA7q\xA7\xA7"
+       "s]",
+       "[s]"},             // unknown letters drop the pair
+      {"end\xA7", "end"},  // a last escape byte is dropped
       {"plain, text; #rnd<1,2>", "plain, text; #rnd<1,2>"},
   };
   for (const Case& c : cases)
@@ -41,9 +47,15 @@ class InsertCustomSignalTest : public ::testing::Test {
 
 TEST_F(InsertCustomSignalTest, TheTemplateRunsThroughTheScript) {
   sigsys.signaldef =
-      "#if<#greater<\xA7" "a,2>>\xA7s\xA7" "a\xA7p\xA7n\xA7p\xA7x\xA7p\xA7y\xA7p\xA7t\xA7" "e"
-      "#else<>\xA7s2\xA7" "e#endif<>";
-  sigsys.relaydef = "\xA7r\xA7x\xA7p\xA7y#rnd<4,4>[\xA7n]\xA7" "e";
+      "#if<#greater<\xA7"
+      "a,2>>\xA7s\xA7"
+      "a\xA7p\xA7n\xA7p\xA7x\xA7p\xA7y\xA7p\xA7t\xA7"
+      "e"
+      "#else<>\xA7s2\xA7"
+      "e#endif<>";
+  sigsys.relaydef =
+      "\xA7r\xA7x\xA7p\xA7y#rnd<4,4>[\xA7n]\xA7"
+      "e";
   EXPECT_EQ(Insert(true), "50,.sig 3;Home;1.500000;-1.000000;2,");
   EXPECT_EQ(Insert(false, ""), "50,.relay 1.500000;-1.0000004[],");
 }

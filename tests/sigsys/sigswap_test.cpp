@@ -55,7 +55,9 @@ class SignalSwapTest : public ::testing::Test {
   }
 
   std::string Sim(const char* name) const { return ReadFile(global.simfolder + "/" + name); }
-  std::string Own(const char* name) const { return ReadFile(dir_.File(std::string("Mine/") + name)); }
+  std::string Own(const char* name) const {
+    return ReadFile(dir_.File(std::string("Mine/") + name));
+  }
   bool HasRecord() const { return fs::exists(dir_.File("sigswap.linewright")); }
 
   // Both pairs as they started (false) or both exchanged (true); fails the
