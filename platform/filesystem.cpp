@@ -4,8 +4,6 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <sys/stat.h>
 #endif
 
 namespace platform {
@@ -17,14 +15,7 @@ FileSystem* current_files = &real_files;
 
 }  // namespace
 
-bool RealFileSystem::Exists(const std::string& path) {
-#ifdef _WIN32
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-#else
-  struct stat st;
-  return lstat(path.c_str(), &st) == 0;
-#endif
-}
+bool RealFileSystem::Exists(const std::string& path) { return PathExists(path); }
 
 bool RealFileSystem::Rename(const std::string& from, const std::string& to) {
 #ifdef _WIN32

@@ -169,6 +169,11 @@ std::array<int, platform::kFileOperationCount> CountCalls(bool renamesFail, void
 
 void Swap() { SwapSignalFiles(); }
 
+std::string Context(bool renamesFail, int op, int nth) {
+  return std::string(renamesFail ? "renames failing, " : "") + "operation " + std::to_string(op) +
+         " call " + std::to_string(nth);
+}
+
 TEST_F(SignalSwapTest, EveryFailedStepOfAnExchangeLeavesBothBitmaps) {
   int failures = 0;
   for (bool renamesFail : {false, true}) {
@@ -180,8 +185,7 @@ TEST_F(SignalSwapTest, EveryFailedStepOfAnExchangeLeavesBothBitmaps) {
     }
     for (int op = 0; op < platform::kFileOperationCount; ++op) {
       for (int nth = 1; nth <= calls[op]; ++nth) {
-        std::string context = std::string(renamesFail ? "copies, " : "") + "operation " +
-                              std::to_string(op) + " call " + std::to_string(nth);
+        std::string context = Context(renamesFail, op, nth);
         Faults faults(renamesFail, op, nth);
         RecordedMessages messages;
         bool ok;
@@ -227,8 +231,7 @@ TEST_F(SignalSwapTest, EveryFailedStepOfARestoreKeepsFilesAndRecordInStep) {
     }
     for (int op = 0; op < platform::kFileOperationCount; ++op) {
       for (int nth = 1; nth <= calls[op]; ++nth) {
-        std::string context = std::string(renamesFail ? "copies, " : "") + "operation " +
-                              std::to_string(op) + " call " + std::to_string(nth);
+        std::string context = Context(renamesFail, op, nth);
         Faults faults(renamesFail, op, nth);
         RecordedMessages messages;
         {
