@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "platform/faulty_filesystem.h"
 #include "platform/files.h"
 #include "platform/filesystem.h"
 #include "platform/progress.h"
@@ -95,19 +94,6 @@ TEST(FileSystemTest, MovesAndCopiesNeverReplaceAFile) {
   EXPECT_FALSE(files.Copy("missing", "e"));
   EXPECT_FALSE(files.Exists("e"));
   EXPECT_FALSE(files.Remove("missing"));
-}
-
-TEST(FileSystemTest, TheFakeFailsTheChosenCallOnly) {
-  ScratchDir dir;
-  WriteFile("a", "x");
-  platform::FaultyFileSystem faulty;
-  platform::ScopedFileSystem scoped(&faulty);
-  faulty.FailCall(platform::FileOperation::kRename, 2);
-  EXPECT_TRUE(platform::Files().Rename("a", "b"));
-  EXPECT_FALSE(platform::Files().Rename("b", "c"));
-  EXPECT_TRUE(platform::Files().Rename("b", "c"));
-  EXPECT_EQ(faulty.Calls(platform::FileOperation::kRename), 3);
-  EXPECT_EQ(ReadFile("c"), "x");
 }
 
 }  // namespace

@@ -70,23 +70,4 @@ TEST(SampleInstallation, TrainsHaveTheirFilesAndOtherFoldersDoNot) {
   EXPECT_FALSE(ReadFile(Kavo("train/Workshop/notes.txt")).empty());
 }
 
-TEST(SampleInstallation, TheSignalSystemHasADifferentNamesakeOfEveryBitmap) {
-  for (const char* name : {"signal1.bmp", "signal2.bmp", "signal3.bmp", "relay.bmp"}) {
-    std::string own = ReadFile(Kavo(name));
-    std::string system = ReadFile(SourcePath(std::string("sample/sigsys/Semaphore/") + name));
-    for (const std::string* bmp : {&own, &system}) {
-      ASSERT_GE(bmp->size(), 54u) << name;
-      EXPECT_EQ(bmp->substr(0, 2), "BM") << name;
-      EXPECT_EQ(Le32(*bmp, 2), bmp->size()) << name;
-    }
-    EXPECT_NE(own, system) << name;
-  }
-  std::string definition = ReadFile(SourcePath("sample/sigsys/Semaphore/sigsys.txt"));
-  EXPECT_EQ(definition.substr(0, 16), "Semaphore Arms\r\n");
-  EXPECT_NE(definition.find("\xA7s\xA7"
-                            "a"),
-            std::string::npos)
-      << "escapes as single bytes";
-}
-
 }  // namespace

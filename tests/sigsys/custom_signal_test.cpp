@@ -24,47 +24,28 @@ TEST(FillSignalTemplate, EscapesAreReplaced) {
        "s]",
        "[s]"},             // unknown letters drop the pair
       {"end\xA7", "end"},  // a last escape byte is dropped
-      {"plain, text; #rnd<1,2>", "plain, text; #rnd<1,2>"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(FillSignalTemplate(c.pattern, 3, "Home", 1.5f, 2.0f, 7), c.filled) << c.pattern;
   EXPECT_EQ(FillSignalTemplate("\xA7x;\xA7y", 0, "", -0.0f, -1.25f, 0), "0.000000;-1.250000");
 }
 
-class InsertCustomSignalTest : public ::testing::Test {
- protected:
-  void SetUp() override { sigsys = SignalSystem(); }
-  void TearDown() override { sigsys = SignalSystem(); }
-
-  static std::string Insert(bool signal, const char* name = "Home") {
-    BufferedFile out(16, true);
-    out.putstring("50,");
-    InsertCustomSignal(&out, 3, name, 1.5f, -1.0f, 2, signal);
-    return std::string(out.view());
-  }
-  ScratchDir dir_;  // the script stages log into the working folder
-};
-
-TEST_F(InsertCustomSignalTest, TheTemplateRunsThroughTheScript) {
+TEST(InsertCustomSignal, TheTemplateRunsThroughTheScriptAndIsNeverCut) {
+  ScratchDir dir;  // the script stages log into the working folder
+  sigsys = SignalSystem();
   sigsys.signaldef =
       "#if<#greater<\xA7"
       "a,2>>\xA7s\xA7"
-      "a\xA7p\xA7n\xA7p\xA7x\xA7p\xA7y\xA7p\xA7t\xA7"
-      "e"
-      "#else<>\xA7s2\xA7"
-      "e#endif<>";
-  sigsys.relaydef =
-      "\xA7r\xA7x\xA7p\xA7y#rnd<4,4>[\xA7n]\xA7"
-      "e";
-  EXPECT_EQ(Insert(true), "50,.sig 3;Home;1.500000;-1.000000;2,");
-  EXPECT_EQ(Insert(false, ""), "50,.relay 1.500000;-1.0000004[],");
-}
-
-TEST_F(InsertCustomSignalTest, AFilledTemplateLongerThan4094BytesIsWrittenWhole) {
-  for (int i = 0; i < 1000; ++i) sigsys.signaldef += "\xA7s";
-  std::string expected = "50,";
-  for (int i = 0; i < 1000; ++i) expected += ".sig ";
-  EXPECT_EQ(Insert(true), expected);
+      "a\xA7p\xA7n#else<>\xA7s2#endif<>";
+  std::string relays;  // 7000 bytes once filled
+  for (int i = 0; i < 1000; ++i) relays += ".relay ";
+  for (int i = 0; i < 1000; ++i) sigsys.relaydef += "\xA7r";
+  sigsys.relaydef += "#rnd<4,4>\xA7n";
+  BufferedFile out(16, true);
+  InsertCustomSignal(&out, 3, "Home", 1.5f, -1.0f, 2, true);
+  InsertCustomSignal(&out, 0, "", 1.5f, -1.0f, 0, false);
+  EXPECT_EQ(out.view(), ".sig 3;Home" + relays + "4");
+  sigsys = SignalSystem();
 }
 
 }  // namespace
