@@ -29,6 +29,13 @@ class SampleRunTest : public ::testing::TestWithParam<SampleRoute> {
   void SetUp() override { ResetGlobals(); }
   void TearDown() override { ResetGlobals(); }
 
+  // A simulator folder with an empty object folder, where a create run
+  // puts the turnout signs.
+  static void UseSimulatorFolder(const ScratchDir& dir) {
+    global.simfolder = dir.File("kavo");
+    fs::create_directories(dir.File("kavo/railway/object"));
+  }
+
   // Compares `actual` with an expected file, or rewrites that file.
   static void ExpectFile(const std::string& name, const std::string& actual) {
     std::string path = SourcePath("tests/int2rte/expected/" + name);
@@ -56,6 +63,7 @@ TEST_P(SampleRunTest, WritesTheExpectedRouteAndChart) {
   global.routetype = RouteTypeOf(sample.file);
   global.trainname = "Blue Arrow";
   global.outroutepath = OutRoutePath(routes);
+  UseSimulatorFolder(dir);
   RecordedMessages messages;
 
   platform::SeedRandom(20);
@@ -89,6 +97,7 @@ TEST_F(SampleRunTest, PassingLoopIsTakenThroughTheWholeRun) {
   global.trainname = "Blue Arrow";
   global.outroutepath = OutRoutePath(routes);
   global.alternativechance = 100;
+  UseSimulatorFolder(dir);
   RecordedMessages messages;
 
   platform::SeedRandom(3);
@@ -98,6 +107,16 @@ TEST_F(SampleRunTest, PassingLoopIsTakenThroughTheWholeRun) {
   kavosim::RouteSummary summary = kavosim::CheckRoute(route);
   EXPECT_TRUE(summary.ok()) << (summary.problems.empty() ? "" : summary.problems[0]);
   EXPECT_EQ(summary.marker_pictures.count("LINEWRIGHT\\objs\\turnout2.gif"), 1u);
+  // The signs the markers show are installed, once.
+  std::string signs = dir.File("kavo/railway/object/LINEWRIGHT/objs");
+  ASSERT_EQ(messages.notes.size(), 1u);
+  EXPECT_EQ(messages.notes[0], "Turnout signs installed in " + signs +
+                                   ": turnout.gif, turnout2.gif, turnout3.gif, turnout4.gif");
+  EXPECT_EQ(ReadFile(signs + "/turnout2.gif"),
+            ReadFile(SourcePath("sample/kavo/railway/object/LINEWRIGHT/objs/turnout2.gif")));
+  ASSERT_TRUE(GenerationRun(kRunCreate, nullptr));
+  EXPECT_EQ(messages.notes.size(), 1u);
+  EXPECT_TRUE(messages.errors.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSyntaxes, SampleRunTest,
