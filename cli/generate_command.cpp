@@ -1,9 +1,9 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <memory>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/generate_options.h"
 #include "cli/terminal.h"
@@ -17,12 +17,6 @@ namespace {
 
 std::string Messages(int count) {
   return std::to_string(count) + (count == 1 ? " message" : " messages");
-}
-
-std::string AbsolutePath(const std::string& path) {
-  std::error_code ec;
-  std::filesystem::path absolute = std::filesystem::absolute(path, ec);
-  return ec ? path : absolute.string();
 }
 
 // One line that says what was written and where, and how to make it again.

@@ -1,6 +1,6 @@
 #include <cstdio>
-#include <filesystem>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/generate_options.h"
 #include "sigsys/sigsys.h"
@@ -19,10 +19,7 @@ int SettingsCommand(const std::vector<std::string>& args) {
   if (!args.empty()) return UsageFailure("settings", "unexpected argument '" + args[0] + "'");
   ResetGlobals();
   bool found = LoadConfig();
-  std::error_code ec;
-  std::string path = std::filesystem::absolute(kConfigFileName, ec).string();
-  if (ec) path = kConfigFileName;
-  std::printf("settings file: %s%s\n\n", path.c_str(),
+  std::printf("settings file: %s%s\n\n", AbsolutePath(kConfigFileName).c_str(),
               found ? "" : " (not written yet: these are the defaults)");
   std::string system = sigsys.name.empty() ? kDefaultSignalSystem : sigsys.name;
   // Folders first, then the start options.
