@@ -53,7 +53,9 @@ void PrintGenerateHelp() {
       AbsolutePath(kConfigFileName).c_str(), saved ? "" : " (not written yet)");
   for (const RunOption& option : RunOptions())
     PrintOption(option.name, option.value, option.meaning,
-                std::string("default: ") + option.default_value + "; not saved");
+                option.default_value == nullptr
+                    ? std::string("required; not saved")
+                    : std::string("default: ") + option.default_value + "; not saved");
   Settings defaults;
   SetDefaultFolders(&defaults);
   std::string saved_system = sigsys.name.empty() ? kDefaultSignalSystem : sigsys.name;

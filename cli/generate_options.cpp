@@ -224,12 +224,11 @@ std::string SavedOptionValue(const SavedOption& option, const Settings& settings
 
 const std::vector<RunOption>& RunOptions() {
   static const std::vector<RunOption> options = {
-      {"route", "FILE", "the route to read, a .csv, .rw or .scr file", "none: required"},
-      {"train", "NAME", "the train, a folder of the train folder that holds train.dat",
-       "none: required"},
+      {"route", "FILE", "the route to read, a .csv, .rw or .scr file", nullptr},
+      {"train", "NAME", "the train, a folder of the train folder that holds train.dat", nullptr},
       {"kind", "launch|create|chart",
-       "launch writes the route and starts the simulator, create only writes the route, chart "
-       "writes the technical diagram chart.html",
+       "launch: write the route and start the simulator; create: only write the route;\n"
+       "      chart: write the technical diagram chart.html",
        "launch"},
       {"seed", "N",
        "seed of the random generator (0 to 4294967295): the same seed gives the same route",

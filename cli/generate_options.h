@@ -60,7 +60,7 @@ struct RunOption {
   const char* name;
   const char* value;
   const char* meaning;
-  const char* default_value;
+  const char* default_value;  // null for a required option
 };
 const std::vector<RunOption>& RunOptions();
 
