@@ -36,6 +36,13 @@ class SampleRunFixture : public ::testing::Test {
     sigsys = SignalSystem();
   }
 
+  // A simulator folder with an empty object folder, where a create run
+  // puts the turnout signs.
+  static void UseSimulatorFolder(const ScratchDir& dir) {
+    global.simfolder = dir.File("kavo");
+    fs::create_directories(dir.File("kavo/railway/object"));
+  }
+
   // Compares `actual` with an expected file, or rewrites that file.
   static void ExpectFile(const std::string& name, const std::string& actual) {
     std::string path = SourcePath("tests/int2rte/expected/" + name);
@@ -65,6 +72,7 @@ TEST_P(SampleRunTest, WritesTheExpectedRouteAndChart) {
   global.routetype = RouteTypeOf(sample.file);
   global.trainname = "Blue Arrow";
   global.outroutepath = OutRoutePath(routes);
+  UseSimulatorFolder(dir);
   RecordedMessages messages;
 
   platform::SeedRandom(20);
@@ -98,6 +106,7 @@ TEST_F(SampleRunTest, PassingLoopIsTakenThroughTheWholeRun) {
   global.trainname = "Blue Arrow";
   global.outroutepath = OutRoutePath(routes);
   global.alternativechance = 100;
+  UseSimulatorFolder(dir);
   RecordedMessages messages;
 
   platform::SeedRandom(3);
@@ -129,7 +138,7 @@ TEST_P(OptionsRunTest, TheSeedFixesTheRoute) {
   fs::create_directories(routes);
   fs::copy(SourcePath("sample/kavo/railway/route"), routes, fs::copy_options::recursive);
   fs::copy(SourcePath("sample/sigsys"), dir.path(), fs::copy_options::recursive);
-  global.simfolder = dir.File("kavo");
+  UseSimulatorFolder(dir);
   global.routefolder = routes;
   global.browsefolder = routes + "/" + run.folder;
   global.routefile = run.file;
