@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "cli/commands.h"
+#ifdef LINEWRIGHT_HAVE_GUI
+#include "gui/desktop.h"
+#endif
 
 namespace {
 
@@ -62,7 +65,13 @@ int UsageFailure(const std::string& message, const char* usage) {
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
+#ifdef LINEWRIGHT_HAVE_GUI
+    std::string reason;
+    if (DesktopAvailable(&reason)) return RunDesktopWindow(argc, argv);
+    std::fprintf(stderr, "linewright: cannot open the window: %s; use a subcommand.\n", reason.c_str());
+#else
     std::fprintf(stderr, "linewright: this build has no desktop window; use a subcommand.\n");
+#endif
     PrintHelp(stderr);
     return kExitUsage;
   }

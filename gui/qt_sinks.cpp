@@ -1,0 +1,19 @@
+#include "gui/qt_sinks.h"
+
+#include <QMessageBox>
+
+#include "gui/qt_text.h"
+
+void BoxMessageSink::Error(const std::string& text) {
+  QMessageBox::critical(owner_, QStringLiteral("Error"), FromFileText(text));
+}
+
+bool BoxMessageSink::Choice(const std::string& caption, const std::string& text) {
+  return QMessageBox::question(owner_, FromFileText(caption), FromFileText(text),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void BarProgressSink::SetPosition(int percent) {
+  bar_->setValue(percent);
+  bar_->repaint();
+}
