@@ -23,7 +23,7 @@ bool DesktopAvailable(std::string* reason) {
 #else
   // QT_QPA_PLATFORM names a platform of its own choosing (offscreen, vnc).
   if (Set("DISPLAY") || Set("WAYLAND_DISPLAY") || Set("QT_QPA_PLATFORM")) return true;
-  *reason = "there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)";
+  *reason = "no display (DISPLAY and WAYLAND_DISPLAY are not set)";
   return false;
 #endif
 }
