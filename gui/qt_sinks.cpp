@@ -14,6 +14,8 @@ bool BoxMessageSink::Choice(const std::string& caption, const std::string& text)
 }
 
 void BarProgressSink::SetPosition(int percent) {
+  // setValue repaints at once when the value changes, which is all the
+  // repainting a blocked event loop gets; a stage may report the same
+  // value many times, and each repaint costs a round trip to the display.
   bar_->setValue(percent);
-  bar_->repaint();
 }

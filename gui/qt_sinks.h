@@ -20,8 +20,7 @@ class BoxMessageSink : public platform::MessageSink {
   QPointer<QWidget> owner_;
 };
 
-// Shows a stage's progress in a bar. The run blocks the event loop, so the
-// bar is repainted at once rather than when the loop comes round.
+// Shows a stage's progress in a bar while the run blocks the event loop.
 class BarProgressSink : public platform::ProgressSink {
  public:
   explicit BarProgressSink(QProgressBar* bar) : bar_(bar) {}
