@@ -18,8 +18,7 @@ class MainWindowTest : public QObject {
  private slots:
   void init();
   void cleanup();
-  void selectNeedsARouteFileAndATrain();
-  void createOnlyWritesTheRouteAndKeepsTheWindow();
+  void selectNeedsARouteAndATrainThenCreateOnlyWritesTheRoute();
   void cancelledFolderSettingsRefillTheLists();
 
  private:
@@ -74,44 +73,32 @@ QStringList MainWindowTest::Entries(QListWidget* list) const {
   return entries;
 }
 
-void MainWindowTest::selectNeedsARouteFileAndATrain() {
-  QCOMPARE(window_->windowTitle(), QStringLiteral("Linewright 10.2 R2"));
+void MainWindowTest::selectNeedsARouteAndATrainThenCreateOnlyWritesTheRoute() {
   QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("303"))->text(), QString::fromStdString(global.routefolder));
   QCOMPARE(Entries(routes_), (QStringList{"  (..)", "  (Hill Line)", "  (Scripted)", "  (Starter)", "  (Valley Line)"}));
   QCOMPARE(Entries(trains_), (QStringList{"Blue Arrow", "Red Hauler"}));
-  QVERIFY(!select_->isEnabled());
-
   Click(routes_, QStringLiteral("  (Starter)"));
   QCOMPARE(Entries(routes_), (QStringList{"  (..)", "starter.csv", "starter.rw", "starter.scr"}));
   Click(routes_, QStringLiteral("starter.csv"));
   QCOMPARE(routes_->item(1)->background().color(), QColor(225, 255, 193));
   QVERIFY(!select_->isEnabled());
-  Click(trains_, QStringLiteral("Blue Arrow"));
-  QVERIFY(select_->isEnabled());
-  QCOMPARE(global.trainname, std::string("Blue Arrow"));
-
-  Click(routes_, QStringLiteral("  (..)"));
-  QVERIFY(!select_->isEnabled());
-  QCOMPARE(global.routefile, std::string("starter.csv"));
-  QCOMPARE(global.browsefolder, global.routefolder);
-  QCOMPARE(routes_->selectedItems().size(), 0);
-}
-
-void MainWindowTest::createOnlyWritesTheRouteAndKeepsTheWindow() {
-  Click(routes_, QStringLiteral("  (Starter)"));
-  Click(routes_, QStringLiteral("starter.csv"));
   Click(trains_, QStringLiteral("Red Hauler"));
+  QVERIFY(select_->isEnabled());
+
   const std::string written = global.outroutepath;
   QVERIFY(!platform::IsRegularFile(written));
-
   AnswerModal("6", [](QWidget* dialog) { QCOMPARE(dialog->objectName(), QStringLiteral("630")); },
               [this] { select_->click(); });
   QVERIFY2(messages_.errors.empty(), messages_.errors.empty() ? "" : messages_.errors.front().c_str());
   QVERIFY(platform::IsRegularFile(written));
-  QVERIFY(platform::IsRegularFile("linewright10_2.cfg"));
   QVERIFY(window_->isVisible());
   QVERIFY(window_->findChild<QProgressBar*>() == nullptr);
   QVERIFY(select_->isEnabled());
+
+  // A folder entry turns Select off and keeps the chosen file.
+  Click(routes_, QStringLiteral("  (..)"));
+  QVERIFY(!select_->isEnabled());
+  QCOMPARE(global.routefile, std::string("starter.csv"));
 }
 
 void MainWindowTest::cancelledFolderSettingsRefillTheLists() {

@@ -32,26 +32,17 @@ class MainWindowStateTest : public ::testing::Test {
   MainWindowState state_;
 };
 
-TEST_F(MainWindowStateTest, SelectNeedsARouteFileAndATrain) {
+TEST_F(MainWindowStateTest, AFolderEntryTurnsSelectOffAndKeepsTheFile) {
   EXPECT_EQ(global.browsefolder, global.routefolder);
-  EXPECT_EQ(state_.folderLabel(), global.routefolder);
-  EXPECT_FALSE(state_.ChooseRoute(Entry("main.csv")));
-  EXPECT_EQ(global.routetype, kRouteCsv);
+  state_.ChooseRoute(Entry("main.csv"));
   EXPECT_FALSE(state_.SelectEnabled());
   state_.ChooseTrain(0);
-  EXPECT_EQ(global.trainname, "Red");
   EXPECT_TRUE(state_.SelectEnabled());
-
-  // A folder entry disables Select; routefile keeps the earlier file.
   EXPECT_TRUE(state_.ChooseRoute(Entry("  (Sub)")));
   EXPECT_FALSE(state_.SelectEnabled());
   EXPECT_EQ(global.routetype, kRouteNone);
   EXPECT_EQ(global.routefile, "main.csv");
   EXPECT_EQ(global.browsefolder, dir_.File("route/Sub"));
-  EXPECT_EQ(state_.routeSelection(), -1);
-
-  EXPECT_FALSE(state_.ChooseRoute(Entry("branch.rw")));
-  EXPECT_TRUE(state_.SelectEnabled());
   EXPECT_TRUE(state_.ChooseRoute(Entry("  (..)")));
   EXPECT_EQ(global.browsefolder, global.routefolder);
 }
@@ -67,16 +58,6 @@ TEST_F(MainWindowStateTest, AFolderThatCannotBeEnteredKeepsSelectOff) {
   state_.ChooseTrain(0);
   EXPECT_FALSE(state_.SelectEnabled());
   EXPECT_EQ(global.browsefolder, global.routefolder);
-}
-
-TEST_F(MainWindowStateTest, FolderSettingsRefillFromTheRouteFolder) {
-  state_.ChooseRoute(Entry("  (Sub)"));
-  state_.ChooseRoute(0);
-  state_.ChooseTrain(0);
-  state_.AfterFolderSettings();
-  EXPECT_FALSE(state_.SelectEnabled());
-  EXPECT_EQ(global.browsefolder, global.routefolder);
-  EXPECT_EQ(state_.trainSelection(), -1);
 }
 
 TEST(WindowAfterRunTest, LaunchClosesChartOpensFailureStays) {
