@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QUrl>
 
 #include "core/rteprocs.h"
@@ -76,9 +77,15 @@ MainWindow::MainWindow(QWidget* parent)
   connect(trains_, &QListWidget::itemDoubleClicked, this, [this] { TrainInfoDialog::Run(this); });
   connect(select_, &QPushButton::clicked, this, &MainWindow::StartRun);
 
-  state_.FillLists();
+  const std::string unlisted = state_.FillLists();
   ShowRoutes();
   ShowTrains();
+  // Said once the window is up, so the box has the window as its owner.
+  if (!unlisted.empty()) QTimer::singleShot(0, this, [this, unlisted] { ReportUnlisted(unlisted); });
+}
+
+void MainWindow::ReportUnlisted(const std::string& folder) {
+  ErrorMessage("This folder cannot be read; set the simulator's folders in Menü > Beállítás:", folder.c_str());
 }
 
 void MainWindow::ShowRoutes() {
@@ -114,9 +121,10 @@ void MainWindow::TrainChosen(int row) {
 
 void MainWindow::OpenFolderSettings() {
   FolderSettingsDialog::Run(this);
-  state_.AfterFolderSettings();
+  const std::string unlisted = state_.AfterFolderSettings();
   ShowRoutes();
   ShowTrains();
+  if (!unlisted.empty()) ReportUnlisted(unlisted);
 }
 
 void MainWindow::StartRun() {

@@ -31,6 +31,7 @@ class MainWindow : public QMainWindow {
   void StartRun();
   void OpenFolderSettings();
   void OpenChart();
+  void ReportUnlisted(const std::string& folder);
 
   MainWindowState state_;
   QLabel* label_;

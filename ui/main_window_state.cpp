@@ -12,11 +12,19 @@ bool MainWindowState::ListRoutes(const std::string& folder) {
   return true;
 }
 
-void MainWindowState::FillLists() {
+std::string MainWindowState::FillLists() {
+  std::string unlisted;
   // The list and browsefolder move together, so that a route chosen from
   // the list is read from the folder it was listed in.
-  if (ListRoutes(global.routefolder)) global.browsefolder = global.routefolder;
-  if (FillTrainList(global.trainfolder, &trains_)) train_selection_ = -1;
+  if (ListRoutes(global.routefolder))
+    global.browsefolder = global.routefolder;
+  else
+    unlisted = global.routefolder;
+  if (FillTrainList(global.trainfolder, &trains_))
+    train_selection_ = -1;
+  else if (unlisted.empty())
+    unlisted = global.trainfolder;
+  return unlisted;
 }
 
 bool MainWindowState::SelectEnabled() const {
@@ -55,10 +63,11 @@ void MainWindowState::ChooseTrain(int index) {
   global.trainname = trains_[index];
 }
 
-void MainWindowState::AfterFolderSettings() {
-  FillLists();
+std::string MainWindowState::AfterFolderSettings() {
+  std::string unlisted = FillLists();
   route_selection_ = -1;
   train_selection_ = -1;
+  return unlisted;
 }
 
 AfterRun WindowAfterRun(int kind, bool ok) {

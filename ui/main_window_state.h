@@ -11,8 +11,9 @@
 class MainWindowState {
  public:
   // Fills the route list from routefolder and the train list from
-  // trainfolder. A folder that cannot be listed leaves its list as it was.
-  void FillLists();
+  // trainfolder. A folder that cannot be listed leaves its list as it was;
+  // the first such folder is returned (empty when both were listed).
+  std::string FillLists();
 
   const std::vector<std::string>& routes() const { return routes_; }
   const std::vector<std::string>& trains() const { return trains_; }
@@ -34,8 +35,9 @@ class MainWindowState {
   // The user chose train list entry `index`: it becomes trainname.
   void ChooseTrain(int index);
   // After the folder settings dialog, saved or cancelled: both lists are
-  // filled again from the folders and nothing is selected.
-  void AfterFolderSettings();
+  // filled again from the folders and nothing is selected. Returns what
+  // FillLists returns.
+  std::string AfterFolderSettings();
 
  private:
   bool ListRoutes(const std::string& folder);

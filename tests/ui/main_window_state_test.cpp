@@ -60,6 +60,12 @@ TEST_F(MainWindowStateTest, AFolderThatCannotBeEnteredKeepsSelectOff) {
   EXPECT_EQ(global.browsefolder, global.routefolder);
 }
 
+TEST_F(MainWindowStateTest, AFolderThatCannotBeListedIsNamedAndKeepsItsList) {
+  global.trainfolder = dir_.File("gone");
+  EXPECT_EQ(state_.FillLists(), dir_.File("gone"));
+  EXPECT_EQ(state_.trains(), std::vector<std::string>{"Red"});
+}
+
 TEST(WindowAfterRunTest, LaunchClosesChartOpensFailureStays) {
   EXPECT_EQ(WindowAfterRun(kRunLaunch, true), AfterRun::kClose);
   EXPECT_EQ(WindowAfterRun(kRunLaunch, false), AfterRun::kStay);
