@@ -88,7 +88,7 @@ StartOptionsDialog::StartOptionsDialog(const StartOptionsForm& form, QWidget* pa
 
   // "Menetrend lazítása" sits inside the timetable group, so it is placed
   // relative to the group box like the group's radio buttons.
-  std::map<int, QGroupBox*> groupOf;
+  QGroupBox* timetable = nullptr;
   for (const Group& g : kGroups) {
     QRect box = units.Rect(g.x, g.y, g.width, g.height);
     auto* group = Place(new QGroupBox(tr(g.title), this), box);
@@ -96,12 +96,11 @@ StartOptionsDialog::StartOptionsDialog(const StartOptionsForm& form, QWidget* pa
       auto* radio = new QRadioButton(tr(t.text), group);
       Place(radio, units.Rect(t.x, t.y, t.width, 10).translated(-box.topLeft()), Id(t.id).constData());
       toggles_[t.id] = radio;
-      groupOf[t.id] = group;
     }
     if (g.radios.front().id == kTimetableDefault) {
       start_time_ = Place(new QLineEdit(group), units.Rect(82, 111, 30, 12).translated(-box.topLeft()),
                           Id(kIdStartTime).constData());
-      groupOf[kIdLooseTimetable] = group;
+      timetable = group;
     }
     if (g.radios.front().id == kStaticKeep) {
       Place(new QLabel(tr("Esély %"), group), units.Rect(162, 15, 30, 8).translated(-box.topLeft()));
@@ -110,7 +109,7 @@ StartOptionsDialog::StartOptionsDialog(const StartOptionsForm& form, QWidget* pa
     }
   }
   for (const Toggle& t : kCheckBoxes) {
-    QWidget* parentWidget = groupOf.count(t.id) ? static_cast<QWidget*>(groupOf[t.id]) : this;
+    QWidget* parentWidget = t.id == kIdLooseTimetable ? static_cast<QWidget*>(timetable) : this;
     QPoint origin = parentWidget == this ? QPoint() : parentWidget->geometry().topLeft();
     auto* box = new QCheckBox(tr(t.text), parentWidget);
     Place(box, units.Rect(t.x, t.y, t.width, 10).translated(-origin), Id(t.id).constData());
