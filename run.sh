@@ -18,6 +18,14 @@ cp build/sample/kavosim "$kavo/kavo.exe"
 # Signal systems live in the working folder: the sample's Semaphore Arms.
 cp -R sample/sigsys/. "$work/"
 
+if [ "${1:-}" = "--gui" ]; then
+  # The window takes its folders from the settings file in its working
+  # folder; without a display it says so and prints its usage.
+  printf '%s\n' "$kavo" "$kavo/railway/route" "$kavo/train" kavo.exe > "$work/linewright10_2.cfg"
+  cd "$work"
+  exec "$root/build/cli/linewright"
+fi
+
 route="${1:-$kavo/railway/route/Starter/starter.csv}"
 case "$route" in
   /*) ;;

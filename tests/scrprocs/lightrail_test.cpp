@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "sigsys/sigsys.h"
 #include "test_support.h"
 #include "ui/loadsave.h"
 #include "ui/run.h"
@@ -23,6 +24,7 @@ TEST(LightRailRoute, KeepsEveryIncludedCommandInTheWrittenRoute) {
   fs::copy(SourcePath("tests/scrprocs/lightrail"), routes + "/lightrail", fs::copy_options::recursive);
   fs::create_directories(dir.File("kavo/railway/object"));
   ResetGlobals();
+  sigsys = SignalSystem();  // the simulator's own signals
   global.simfolder = dir.File("kavo");
   global.routefolder = routes;
   global.browsefolder = routes + "/lightrail";
