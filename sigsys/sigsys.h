@@ -82,14 +82,16 @@ bool LoadSignalSystem(bool exchangeBitmaps = true);
 // Exchanges the chosen system's signal and relay bitmaps with the
 // simulator's files of the same names and records the exchange in
 // "sigswap.linewright", after putting back any earlier exchange. False
-// after a reported failure; an exchange that failed is undone whole.
+// after a reported failure: an exchange that failed is undone whole; a
+// record that cannot be written leaves the files exchanged, as the message
+// tells the user.
 bool SwapSignalFiles();
 
 // Puts back the simulator's own signal files when a swap record left by
 // an earlier run says they were exchanged, and removes the record. Called
 // at the start of every run (the window also at start-up). Harmless when
-// there is no record. False after a reported failure; the record then
-// stays for the next try.
+// there is no record. After a reported failure the files and the record
+// stay as they were, for the next try.
 void RestoreDefaultSignals();
 
 // The description of the system named `sigsys.name`, cleaned for a text
