@@ -22,9 +22,7 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
   return joined;
 }
 
-namespace {
-
-bool Exists(const std::string& path) {
+bool PathExists(const std::string& path) {
 #ifdef _WIN32
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 #else
@@ -32,8 +30,6 @@ bool Exists(const std::string& path) {
   return stat(path.c_str(), &st) == 0;
 #endif
 }
-
-}  // namespace
 
 std::string ResolveRoutePath(const std::string& folder, const std::string& relative) {
 #ifdef _WIN32
@@ -43,7 +39,7 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
   for (char& c : written)
     if (c == '\\') c = '/';
   std::string direct = JoinPath(folder, written);
-  if (Exists(direct)) return direct;
+  if (PathExists(direct)) return direct;
   // Walk the parts, matching each one without regard to case.
   std::string current = folder;
   size_t start = 0;
@@ -54,7 +50,7 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
     start = slash + 1;
     if (part.empty() || part == ".") continue;
     std::string candidate = JoinPath(current, part);
-    if (!Exists(candidate)) {
+    if (!PathExists(candidate)) {
       std::vector<DirEntry> entries;
       if (!ListDirectory(current, &entries)) return direct;
       // Of several spellings the first in byte order, whatever order the

@@ -26,6 +26,8 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
 // Writes `size` bytes to a temporary file beside `path`, then renames it
 // over `path`. False (and the target untouched) when any step fails.
 bool WriteFileReplacing(const std::string& path, const char* data, std::size_t size);
+// True when something (a file or a folder) exists at `path`.
+bool PathExists(const std::string& path);
 // Creates `path` with `size` bytes, only when nothing of that name exists:
 // an existing file is never replaced. False when it existed or any step
 // failed (a partly written file is removed).
