@@ -37,4 +37,9 @@ int RunFailure(const std::string& message);
 // --help, help COMMAND and --version.
 int RunSubcommand(const std::vector<std::string>& args);
 
+// Flushes standard output; when anything written to it was lost, says so
+// ("linewright: could not write to standard output: ...") and returns 1,
+// otherwise `status`.
+int CheckStandardOutput(int status);
+
 #endif

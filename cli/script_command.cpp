@@ -4,7 +4,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
-#include "platform/files.h"
+#include "platform/filesystem.h"
 #include "platform/random.h"
 #include "scrprocs/scrprocs.h"
 #include "ui/loadsave.h"
@@ -60,7 +60,9 @@ int ScriptCommand(const std::vector<std::string>& args) {
     }
   }
   if (file.empty()) return UsageFailure("script", "FILE is required");
-  if (!platform::IsRegularFile(file)) return RunFailure("cannot read '" + file + "'");
+  std::string probe;
+  if (!platform::Files().ReadFile(file, &probe))
+    return RunFailure("cannot read " + platform::FileErrorDetail(file, platform::Files().LastError()));
 
   if (has_seed)
     platform::SeedRandom(static_cast<std::uint32_t>(seed));

@@ -1,9 +1,11 @@
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
+#include "platform/file_error.h"
 
 namespace {
 
@@ -97,6 +99,16 @@ int UsageFailure(const std::string& command, const std::string& message) {
 int RunFailure(const std::string& message) {
   std::fprintf(stderr, "linewright: %s\n", message.c_str());
   return kExitFailed;
+}
+
+int CheckStandardOutput(int status) {
+  errno = 0;
+  bool flushed = std::fflush(stdout) == 0;
+  int number = errno;
+  if (flushed && !std::ferror(stdout)) return status;
+  std::string reason = flushed || number == 0 ? "output was lost"
+                                              : platform::FileErrorText(platform::FileErrorFromErrno(number));
+  return RunFailure("could not write to standard output: " + reason);
 }
 
 int RunSubcommand(const std::vector<std::string>& args) {

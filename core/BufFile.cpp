@@ -1,9 +1,8 @@
 #include "core/BufFile.h"
 
 #include <cstring>
-#include <fstream>
 
-#include "platform/files.h"
+#include "platform/filesystem.h"
 
 namespace {
 constexpr int kSpare = 4;
@@ -22,19 +21,17 @@ BufferedFile::BufferedFile(int size, bool growable) : growable_(growable) {
 BufferedFile::BufferedFile(const char* path, bool crToBlank) : readmode_(true) {
   if (path == nullptr) return;
   path_ = path;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return;
-  in.seekg(0, std::ios::end);
-  std::streamoff fileSize = in.tellg();
-  if (fileSize < 0 || fileSize > 0x7FFFFFFF - kSpare - 1) return;
-  in.seekg(0, std::ios::beg);
+  // Through the file system in use: only a regular file is read, and a
+  // named pipe never makes the reading wait.
+  std::string bytes;
+  if (!platform::Files().ReadFile(path_, &bytes)) return;
+  if (bytes.size() > static_cast<size_t>(0x7FFFFFFF - kSpare - 1)) return;
   try {
-    data_.assign(static_cast<size_t>(fileSize) + kSpare, '\0');
+    data_.assign(bytes.size() + kSpare, '\0');
   } catch (const std::bad_alloc&) {
     return;
   }
-  in.read(data_.data(), fileSize);
-  if (in.gcount() != fileSize) return;
+  if (!bytes.empty()) std::memcpy(data_.data(), bytes.data(), bytes.size());
   length_ = static_cast<int>(std::strlen(data_.data()));
   if (crToBlank) {
     for (int i = 0; i < length_; ++i)

@@ -7,6 +7,7 @@
 #include "core/Stack.h"
 #include "core/mheader.h"
 #include "core/rteprocs.h"
+#include "platform/filesystem.h"
 #include "int2rte/readhelpers.h"
 #include "rte2int/commands.h"
 #include "rte2int/intermediate.h"
@@ -189,7 +190,10 @@ void TakeLine(Chart& chart, int index, Stack* fields, BufferedFile* out) {
 
 int Intermediate2Tech(platform::ProgressSink* progress) {
   BufferedFile in(kIntermediateFileName, false);
-  if (!in.working()) return 0;
+  if (!in.working()) {
+    ReportIntermediateNotRead();
+    return 0;
+  }
   BufferedFile out(BufferedFile::kStageOutputSize, true);
   if (!out.working()) return 0;
 
@@ -212,6 +216,10 @@ int Intermediate2Tech(platform::ProgressSink* progress) {
   }
 
   out.putstring(kChartTail);
-  if (!out.flush(kChartFileName)) return 0;
+  if (!out.flush(kChartFileName)) {
+    ErrorMessage("Could not write the technical diagram:",
+                 platform::LastFileErrorDetail().c_str());
+    return 0;
+  }
   return 1;
 }

@@ -3,8 +3,11 @@
 #include <cstring>
 #include <string>
 
+#include "core/rteprocs.h"
+#include "platform/filesystem.h"
 #include "rte2int/commands.h"
 #include "rte2int/intermediate.h"
+#include "rte2int/rte2int.h"
 
 bool ReadIntermediateLine(BufferedFile* file, std::string_view* line) {
   std::string_view content = file->view();
@@ -203,4 +206,10 @@ void WriteCommand(BufferedFile* out, int command, Stack* fields) {
       firstField = false;
     }
   }
+}
+
+bool ReportIntermediateNotRead() {
+  ErrorMessage("Could not read the intermediate file:",
+               platform::LastFileErrorDetail().c_str());
+  return false;
 }

@@ -1,17 +1,20 @@
 #include "platform/files.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
 #else
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 #include "core/rteprocs.h"
+#include "platform/filesystem.h"
 
 namespace platform {
 
@@ -68,21 +71,32 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
 }
 
 bool WriteFileReplacing(const std::string& path, const char* data, std::size_t size) {
-  std::string temp = path + ".lwtmp";
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (f == nullptr) return false;
-  bool ok = size == 0 || std::fwrite(data, 1, size, f) == size;
-  if (std::fflush(f) != 0) ok = false;
-  if (std::fclose(f) != 0) ok = false;
-  if (ok) {
+  return Files().WriteFile(path, data, size);
+}
+
+std::string AbsolutePath(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+  return ec ? path : absolute.string();
+}
+
+void AppendToFile(const std::string& path, const std::string& text) {
 #ifdef _WIN32
-    ok = MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  if (PathExists(path) && !IsRegularFile(path)) return;
+  std::FILE* f = std::fopen(path.c_str(), "ab");
+  if (f == nullptr) return;
+  std::fwrite(text.data(), 1, text.size(), f);
+  std::fclose(f);
 #else
-    ok = std::rename(temp.c_str(), path.c_str()) == 0;
-#endif
+  int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return;
+  struct stat st;
+  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    ssize_t written = write(fd, text.data(), text.size());
+    (void)written;  // the log loses a line silently, as it always has
   }
-  if (!ok) std::remove(temp.c_str());
-  return ok;
+  close(fd);
+#endif
 }
 
 bool WriteNewFile(const std::string& path, const char* data, std::size_t size) {

@@ -24,8 +24,16 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 std::string ResolveRoutePath(const std::string& folder, const std::string& relative);
 
 // Writes `size` bytes to a temporary file beside `path`, then renames it
-// over `path`. False (and the target untouched) when any step fails.
+// over `path`, through the file system in use (Files()). False (and the
+// target untouched) when any step fails; Files().LastError() says why.
 bool WriteFileReplacing(const std::string& path, const char* data, std::size_t size);
+// The path made absolute against the working folder, for messages; as
+// given when that fails.
+std::string AbsolutePath(const std::string& path);
+// Appends `text` to the regular file `path` (creating it); nothing
+// happens when it is anything else (a named pipe is never waited on) or
+// cannot be opened.
+void AppendToFile(const std::string& path, const std::string& text);
 // True when something (a file or a folder) exists at `path`.
 bool PathExists(const std::string& path);
 // Creates `path` with `size` bytes, only when nothing of that name exists:

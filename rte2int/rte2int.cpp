@@ -10,15 +10,21 @@
 #include "core/Stack.h"
 #include "core/mheader.h"
 #include "core/rteprocs.h"
+#include "platform/filesystem.h"
 #include "rte2int/cleanint.h"
 #include "rte2int/commands.h"
 #include "rte2int/recognizer.h"
+#include "rte2int/route_warnings.h"
 #include "scrprocs/scrprocs.h"
 #include "ui/loadsave.h"
 
 const char kIntermediateFileName[] = "linewright.tmp";
 
 namespace {
+
+const char kRouteNotRead[] = "Could not read the route:";
+const char kIntermediateNotWritten[] = "Could not write the intermediate file:";
+const char kOutOfMemory[] = "not enough memory";
 
 // Replaces every UTF-8 byte-order mark in the text by a blank: a mark at
 // the start of the route, or of an included file, would otherwise glue
@@ -195,11 +201,20 @@ struct OwnedBuffer {
   }
 };
 
+// Reports a route that cannot be read, with the reason; returns 0.
+int RouteNotRead(const std::string& detail) {
+  ErrorMessage(kRouteNotRead, detail.c_str());
+  return 0;
+}
+
 int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
   log("Route2Intermediate started");
   OwnedBuffer in;
   in.file = new BufferedFile(routePath, false);
-  if (!in.file->working()) return 0;
+  if (!in.file->working()) return RouteNotRead(platform::LastFileErrorDetail());
+  // The whole file, also past a NUL that ends its content.
+  bool explained = WarnAboutRouteText(
+      routePath, std::string_view(in.file->content(), static_cast<size_t>(in.file->capacity() - 4)));
 
   // Inserts included files, expands macros and fixes the choices of the
   // route's own $rnd / $sub functions; may replace the buffer.
@@ -215,13 +230,13 @@ int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
   in.file->setread(true);
   OwnedBuffer out;
   out.file = new BufferedFile(BufferedFile::kStageOutputSize, true);
-  if (!out.file->working()) return 0;
+  if (!out.file->working()) return RouteNotRead(std::string(routePath) + ": " + kOutOfMemory);
   platform::ProgressMeter bar(progress, in.file->size());
 
   std::unique_ptr<char[]> params(new (std::nothrow) char[kRecognizerParamsSize]);
   if (!params) {
     log("failed to allocate memory");
-    return 0;
+    return RouteNotRead(std::string(routePath) + ": " + kOutOfMemory);
   }
   params[0] = '\0';
 
@@ -233,12 +248,18 @@ int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
   log("loop finished");
   in.Free();
 
-  if (!CleanIntFile(out.file, progress)) return 0;
+  if (!CleanIntFile(out.file, progress))
+    return RouteNotRead(std::string(routePath) + ": " + kOutOfMemory);
+  WarnAboutTrackPositions(routePath, out.file->view(), explained);
   out.file->setread(false);
-  bool saved = out.file->flush(kIntermediateFileName);
+  if (!out.file->flush(kIntermediateFileName)) {
+    ErrorMessage(kIntermediateNotWritten,
+                 platform::LastFileErrorDetail().c_str());
+    return 0;
+  }
   out.Free();
   log("exiting Route2Intermediate");
-  return saved ? 1 : 0;
+  return 1;
 }
 
 }  // namespace
@@ -249,6 +270,6 @@ int Route2Intermediate(const char* routePath, platform::ProgressSink* progress) 
   } catch (const std::bad_alloc&) {
     // Out of memory is a failed stage, reported like the others.
     log("failed to allocate memory");
-    return 0;
+    return RouteNotRead(std::string(routePath) + ": " + kOutOfMemory);
   }
 }

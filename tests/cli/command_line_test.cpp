@@ -104,7 +104,7 @@ TEST(CommandLine, ExitStatusesAndFirstWords) {
        "linewright: route 'missing.csv' not found"},
       {{"script"}, 2, "linewright: FILE is required"},
       {{"script", "route.csv", "--seeds", "1"}, 2, "linewright: unknown option --seeds"},
-      {{"script", "missing.csv"}, 1, "linewright: cannot read 'missing.csv'"},
+      {{"script", "missing.csv"}, 1, "linewright: cannot read missing.csv: no such file or folder"},
       {{"dump", "."}, 1, "linewright: '.' is a folder, not an intermediate file"},
       {{"dump", "route.csv"}, 1,
        "linewright: 'route.csv' is not an intermediate file: line 1 does not parse: field 1 runs "

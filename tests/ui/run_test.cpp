@@ -43,7 +43,7 @@ TEST(GenerationRunTest, StopsWhenTheRouteCannotBeRead) {
   EXPECT_FALSE(GenerationRun(kRunCreate, nullptr));
   ASSERT_EQ(messages.errors.size(), 1u);
   EXPECT_EQ(messages.errors[0],
-            "Could not read the route:\n\n" + dir.path() + kSep + "missing.csv");
+            "Could not read the route:\n\n" + dir.path() + kSep + "missing.csv: no such file or folder");
   // The old route stays and nothing was written from the stale file.
   EXPECT_EQ(ReadFile(global.outroutepath), "old route");
   EXPECT_EQ(ReadFile("log.txt").find("old log"), std::string::npos);
