@@ -9,6 +9,7 @@
 #include "platform/random.h"
 #include "sigsys/sigsys.h"
 #include "sigsys/sigsys_list.h"
+#include "ui/route_list.h"
 #include "ui/run.h"
 #include "ui/start_options.h"
 

@@ -68,6 +68,8 @@ int ScriptCommand(const std::vector<std::string>& args) {
     platform::SeedRandom(static_cast<std::uint32_t>(seed));
   else
     platform::SeedRandomFromClock();
+  // The saved route folder bounds what the route's includes may reach.
+  LoadConfig();
   ChooseRouteFile(file);
   global.trainname = train;
 

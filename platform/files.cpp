@@ -70,6 +70,58 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
 #endif
 }
 
+namespace {
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+// The parts of `path` after "." and ".." are worked out; `*escaped` is set
+// when a ".." would go above the first part.
+std::vector<std::string> NormalParts(const std::string& path, bool* escaped) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = start;
+    while (end < path.size() && !IsSeparator(path[end])) ++end;
+    std::string part = path.substr(start, end - start);
+    start = end + 1;
+    if (part.empty() || part == ".") continue;
+    if (part == "..") {
+      if (parts.empty())
+        *escaped = true;
+      else
+        parts.pop_back();
+      continue;
+    }
+    parts.push_back(part);
+  }
+  return parts;
+}
+
+bool SamePart(const std::string& a, const std::string& b) {
+#ifdef _WIN32
+  return EqualsIgnoringCase(a, b);
+#else
+  return a == b;
+#endif
+}
+
+}  // namespace
+
+bool IsInsideFolder(const std::string& root, const std::string& path) {
+  bool escaped = false;
+  std::vector<std::string> base = NormalParts(AbsolutePath(root), &escaped);
+  std::vector<std::string> target = NormalParts(AbsolutePath(path), &escaped);
+  if (escaped || target.size() < base.size()) return false;
+  for (size_t i = 0; i < base.size(); ++i)
+    if (!SamePart(base[i], target[i])) return false;
+  return true;
+}
+
+bool StaysInside(const std::string& root, const std::string& folder, const std::string& name) {
+  if (!name.empty() && (IsSeparator(name[0]) || (name.size() >= 2 && name[1] == ':'))) return false;
+  return IsInsideFolder(root, folder + "/" + name);
+}
+
 bool WriteFileReplacing(const std::string& path, const char* data, std::size_t size) {
   return Files().WriteFile(path, data, size);
 }

@@ -23,6 +23,15 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // is returned.
 std::string ResolveRoutePath(const std::string& folder, const std::string& relative);
 
+// Whether the file `name` that a route in `folder` names (an include)
+// stays inside `root`: `name` is relative (it starts with no "\" or "/"
+// and no drive) and its ".." parts never lead out of `root`. "\" and "/"
+// both separate parts; the folders are made absolute and compared part by
+// part, the way the names are written (no links are followed).
+bool StaysInside(const std::string& root, const std::string& folder, const std::string& name);
+// Whether `path` is `root` or lies inside it, compared the same way.
+bool IsInsideFolder(const std::string& root, const std::string& path);
+
 // Writes `size` bytes to a temporary file beside `path`, then renames it
 // over `path`, through the file system in use (Files()). False (and the
 // target untouched) when any step fails; Files().LastError() says why.

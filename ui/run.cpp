@@ -10,34 +10,11 @@
 #include "rte2int/rte2int.h"
 #include "sigsys/sigsys.h"
 #include "ui/loadsave.h"
+#include "ui/route_list.h"
 #include "ui/turnout_signs.h"
 
 const char kDeveloperCode[] = "40372958";
 const char kLockFileName[] = "linewright.lock";
-
-std::string RouteBreakingCharacters(const std::string& name) {
-  std::string found;
-  for (char c : name) {
-    std::string shown;
-    if (c == ',')
-      shown = "','";
-    else if (c == ';')
-      shown = "';'";
-    else if (c == '\n' || c == '\r')
-      shown = "a line break";
-    else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-      shown = "a control character";
-    if (shown.empty() || found.find(shown) != std::string::npos) continue;
-    found += (found.empty() ? "" : ", ") + shown;
-  }
-  return found;
-}
-
-std::string TrainNameProblem(const std::string& name, const std::string& characters) {
-  return "the train name '" + name + "' holds " + characters +
-         ", which would end the route's train command and corrupt the route; rename the "
-         "train's folder without them";
-}
 
 std::string SimulatorProgram() { return platform::JoinPath(global.simfolder, global.simexe); }
 

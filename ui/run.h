@@ -24,13 +24,6 @@ constexpr int kRunLockWaitMs = 5000;
 // the whole wait or the lock file cannot be opened.
 bool LockWorkingFolder(platform::FileLock* lock, std::string* error);
 
-// The characters of a train name that would end the route's train command
-// (",", ";", line breaks and other control characters), described for a
-// message ("',', a line break"); empty when there are none.
-std::string RouteBreakingCharacters(const std::string& name);
-// The message for such a name.
-std::string TrainNameProblem(const std::string& name, const std::string& characters);
-
 // The simulator's command line for the log and the user:
 // simfolder\simexe "outroutepath", plus " /d=40372958" in developer mode.
 std::string SimulatorCommandLine();
