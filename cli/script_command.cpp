@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cstdio>
 #include <iostream>
 
@@ -77,8 +78,9 @@ int ScriptCommand(const std::vector<std::string>& args) {
   platform::ScopedMessageSink scoped(&messages);
   std::string text;
   bool ok = ScriptRouteText(file.c_str(), &text);
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fflush(stdout);
+  errno = 0;
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+    return OutputLost(errno);
   if (!ok && messages.error_count() == 0) return RunFailure("cannot read '" + file + "'");
   return ok && messages.error_count() == 0 ? kExitOk : kExitFailed;
 }

@@ -101,14 +101,21 @@ int RunFailure(const std::string& message) {
   return kExitFailed;
 }
 
+int OutputLost(int error_number) {
+  std::string reason = error_number == 0
+                           ? "output was lost"
+                           : platform::FileErrorText(platform::FileErrorFromErrno(error_number));
+  return RunFailure("could not write to standard output: " + reason);
+}
+
 int CheckStandardOutput(int status) {
   errno = 0;
   bool flushed = std::fflush(stdout) == 0;
-  int number = errno;
+  int number = flushed ? 0 : errno;
   if (flushed && !std::ferror(stdout)) return status;
-  std::string reason = flushed || number == 0 ? "output was lost"
-                                              : platform::FileErrorText(platform::FileErrorFromErrno(number));
-  return RunFailure("could not write to standard output: " + reason);
+  // A command that printed its own message about it said it already.
+  if (status == kExitFailed) return status;
+  return OutputLost(number);
 }
 
 int RunSubcommand(const std::vector<std::string>& args) {

@@ -37,8 +37,9 @@ inline Outcome Linewright(const std::vector<std::string>& args) {
   // One capture per test process: ctest runs tests side by side.
   static const std::string kCapture =
       (fs::temp_directory_path() / ("linewright-cli-" + std::to_string(getpid()) + "-")).string();
-  // Never a display: "linewright" alone must not open a window here.
-  std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+  // Never a display: "linewright" alone must not open a window here. A
+  // run that hangs is ended (status 124) instead of holding up the suite.
+  std::string command = "timeout -k 5 60 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
                         Quoted(std::string(LINEWRIGHT_BINARY_DIR) + "/cli/linewright");
   for (const std::string& a : args) command += " " + Quoted(a);
   command += " >" + kCapture + "out 2>" + kCapture + "err </dev/null";
