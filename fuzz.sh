@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with libFuzzer under AddressSanitizer and
-# UndefinedBehaviorSanitizer (into build-fuzz/) and runs one of them.
+# Builds a fuzz target with libFuzzer under AddressSanitizer and
+# UndefinedBehaviorSanitizer (in build-sanitized/) and runs it.
 #   ./fuzz.sh TARGET SECONDS [libFuzzer options]   e.g. ./fuzz.sh config 60
 #   ./fuzz.sh --list
-# The corpus grows in build-fuzz/corpus/TARGET, seeded from sample/ and the
-# test inputs. A crash, a sanitizer report, an input slower than 10 s or
-# one that takes more than 2 GB fails the run and is saved in
-# build-fuzz/findings/TARGET/; copy it to fuzz/regressions/TARGET/ so that
-# the tests replay it.
+# The corpus grows in build-sanitized/corpus/TARGET, seeded from sample/
+# and the test inputs. A crash, a sanitizer report, an input slower than
+# 10 s or one that takes more than 2 GB fails the run and is saved in
+# build-sanitized/findings/TARGET/; copy it to fuzz/regressions/TARGET/ so
+# that the tests replay it.
 set -euo pipefail
 cd "$(dirname "$0")"
 root="$PWD"
@@ -29,14 +29,8 @@ case " ${targets[*]} " in
   *) echo "fuzz.sh: unknown target '$target'; one of: ${targets[*]}" >&2; exit 2 ;;
 esac
 
-bash scripts/setup_clang.sh
-build="$root/build-fuzz"
-flags="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all -fno-omit-frame-pointer"
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS="$flags" -DLINEWRIGHT_BUILD_FUZZERS=ON -DLINEWRIGHT_BUILD_TESTS=OFF \
-    -DLINEWRIGHT_BUILD_GUI=OFF >/dev/null
-fi
+bash scripts/sanitized_build.sh
+build="$root/build-sanitized"
 cmake --build "$build" -j 2 --target "fuzz_$target" >/dev/null
 
 corpus="$build/corpus/$target"
