@@ -12,8 +12,8 @@
 // .scr); preprocessing, the script and the clean-up run as in a run.
 int FuzzRouteReading(const std::uint8_t* data, std::size_t size);
 // The clean-up, the route writer and the chart on arbitrary intermediate
-// bytes; the first bytes set every start option and may choose a custom
-// signal system.
+// bytes; the first bytes set every start option, may choose a custom
+// signal system and may hand the writer the bytes without the clean-up.
 int FuzzIntermediate(const std::uint8_t* data, std::size_t size);
 // Evaluating a script parameter into an output of a size the first byte
 // picks.
