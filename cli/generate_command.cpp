@@ -5,10 +5,10 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "platform/files.h"
 #include "cli/generate_options.h"
 #include "cli/terminal.h"
 #include "int2rte/int2tech.h"
+#include "platform/files.h"
 #include "platform/random.h"
 #include "sigsys/sigsys.h"
 #include "ui/loadsave.h"

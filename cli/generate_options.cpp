@@ -120,7 +120,8 @@ std::string Escaped(const std::string& value) {
 // in the configuration file: a line break would shift every later line.
 bool CheckSavedText(const std::string& dashed, const std::string& value, std::string* error) {
   if (!HasControlCharacter(value)) return true;
-  return Fail(error, dashed + " expects a value without line breaks or other control characters, got '" +
+  return Fail(error, dashed +
+                         " expects a value without line breaks or other control characters, got '" +
                          Escaped(value) + "'");
 }
 
@@ -362,7 +363,8 @@ bool ApplyGenerateRequest(const GenerateRequest& request, std::time_t now, std::
   if (!platform::Files().ReadFile(request.route, &route_text)) {
     if (platform::Files().LastError() == platform::FileError::kNotFound)
       return Fail(error, "route '" + request.route + "' not found");
-    return Fail(error, "cannot read the route " + platform::FileErrorDetail(request.route, platform::Files().LastError()));
+    return Fail(error, "cannot read the route " +
+                           platform::FileErrorDetail(request.route, platform::Files().LastError()));
   }
   global.trainname = request.train;
   std::string trainData =

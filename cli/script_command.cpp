@@ -63,7 +63,8 @@ int ScriptCommand(const std::vector<std::string>& args) {
   if (file.empty()) return UsageFailure("script", "FILE is required");
   std::string probe;
   if (!platform::Files().ReadFile(file, &probe))
-    return RunFailure("cannot read " + platform::FileErrorDetail(file, platform::Files().LastError()));
+    return RunFailure("cannot read " +
+                      platform::FileErrorDetail(file, platform::Files().LastError()));
 
   if (has_seed)
     platform::SeedRandom(static_cast<std::uint32_t>(seed));

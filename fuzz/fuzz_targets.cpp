@@ -62,9 +62,9 @@ int FuzzIntermediate(const std::uint8_t* data, std::size_t size) {
   global.alternativechance = input.Next() % 101;
   global.starttime = input.Next() * 339;
   std::uint8_t switches = input.Next();
-  int* flags[] = {&global.randomtrackquality, &global.randomdwell, &global.randomtraffic,
-                  &global.randomstart, &global.tilting, &global.showerrors,
-                  &global.signaldistances, &global.loosetimetable};
+  int* flags[] = {&global.randomtrackquality, &global.randomdwell,   &global.randomtraffic,
+                  &global.randomstart,        &global.tilting,       &global.showerrors,
+                  &global.signaldistances,    &global.loosetimetable};
   for (int i = 0; i < 8; ++i) *flags[i] = (switches >> i) & 1;
   std::uint8_t choices = input.Next();
   if (choices & 1) {

@@ -7,9 +7,9 @@ RealFileSystem real_inner;
 }
 
 const char* FileOperationName(FileOperation op) {
-  static const char* const kNames[kFileOperationCount] = {
-      "exists", "rename", "remove", "copy",  "read",   "list",
-      "open",   "write",  "flush",  "close", "replace"};
+  static const char* const kNames[kFileOperationCount] = {"exists", "rename", "remove", "copy",
+                                                          "read",   "list",   "open",   "write",
+                                                          "flush",  "close",  "replace"};
   return kNames[static_cast<int>(op)];
 }
 

@@ -20,10 +20,10 @@ enum class FileOperation {
   kCopy,
   kRead,
   kList,
-  kOpen,     // OpenForWriting
-  kWrite,    // WritableFile::Write
-  kFlush,    // WritableFile::Flush
-  kClose,    // WritableFile::Close
+  kOpen,   // OpenForWriting
+  kWrite,  // WritableFile::Write
+  kFlush,  // WritableFile::Flush
+  kClose,  // WritableFile::Close
   kReplace,
 };
 constexpr int kFileOperationCount = 11;

@@ -14,8 +14,8 @@ enum class FileError {
   kIsFolder,
   kNotRegularFile,  // a named pipe, a device or a socket
   kExists,
-  kReadOnly,        // a read-only file system
-  kInputOutput,     // anything else
+  kReadOnly,     // a read-only file system
+  kInputOutput,  // anything else
 };
 
 // "permission denied", "no space left on the device", ...

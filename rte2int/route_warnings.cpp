@@ -29,15 +29,17 @@ bool WarnAboutRouteText(const std::string& path, std::string_view bytes) {
     return true;
   }
   if (LooksLikeUtf16(bytes)) {
-    Warn("The route is saved as UTF-16, which cannot be read; open it in a text editor and save "
-         "it as ANSI or UTF-8:",
-         path);
+    Warn(
+        "The route is saved as UTF-16, which cannot be read; open it in a text editor and save "
+        "it as ANSI or UTF-8:",
+        path);
     return true;
   }
   size_t stop = bytes.find_first_of(std::string_view("\0\xFF", 2));
   if (stop == std::string_view::npos) return false;
   // Blanks after the stop lose nothing worth a word.
-  if (bytes.find_first_not_of(std::string_view("\0 \t\r\n", 5), stop + 1) == std::string_view::npos &&
+  if (bytes.find_first_not_of(std::string_view("\0 \t\r\n", 5), stop + 1) ==
+          std::string_view::npos &&
       bytes[stop] == '\0')
     return false;
   size_t line = 1;
@@ -70,9 +72,10 @@ void WarnAboutTrackPositions(const std::string& path, std::string_view intermedi
     if (bad++ == 0) first_bad = text;
   }
   if (!any && !explained)
-    Warn("The route has no track commands (no track position), so the written route has no "
-         "track:",
-         path);
+    Warn(
+        "The route has no track commands (no track position), so the written route has no "
+        "track:",
+        path);
   if (bad > 0)
     Warn("The route has " + std::to_string(bad) + " track position" + (bad == 1 ? "" : "s") +
              " below 0 or beyond 100000000 m (the first: " + first_bad +

@@ -16,13 +16,11 @@ const char kConfigFileName[] = "linewright10_2.cfg";
 const char kOutRouteName[] = "linewrighttemp.csv";
 
 namespace {
+
 const char kConfigNotRead[] =
     "Could not read the settings file; the default settings are used and the file is left as it "
     "is:";
 const char kConfigNotSaved[] = "Could not save the settings file:";
-}  // namespace
-
-namespace {
 
 // A folder line is cut to the longest path: kPathSize less the terminator.
 constexpr size_t kFolderLineMax = kPathSize - 1;

@@ -63,15 +63,25 @@ class InstallationTest : public ::testing::Test {
   }
 
   std::vector<std::string> Generate(std::vector<std::string> more) const {
-    std::vector<std::string> args = {"generate", "--route", Route("Starter/starter.csv"),
-                                     "--train", "Blue Arrow", "--kind", "create",
-                                     "--sim-folder", dir_.File("kavo"), "--route-folder",
-                                     dir_.File("kavo/railway/route"), "--train-folder",
+    std::vector<std::string> args = {"generate",
+                                     "--route",
+                                     Route("Starter/starter.csv"),
+                                     "--train",
+                                     "Blue Arrow",
+                                     "--kind",
+                                     "create",
+                                     "--sim-folder",
+                                     dir_.File("kavo"),
+                                     "--route-folder",
+                                     dir_.File("kavo/railway/route"),
+                                     "--train-folder",
                                      dir_.File("kavo/train")};
     args.insert(args.end(), more.begin(), more.end());
     return args;
   }
-  std::string Route(const std::string& name) const { return dir_.File("kavo/railway/route/" + name); }
+  std::string Route(const std::string& name) const {
+    return dir_.File("kavo/railway/route/" + name);
+  }
   std::string Written() const { return ReadFile(Route("linewrighttemp.csv")); }
   std::string Signs() const { return dir_.File("kavo/railway/object/LINEWRIGHT/objs"); }
 

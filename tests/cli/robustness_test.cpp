@@ -107,7 +107,8 @@ TEST_F(RobustnessTest, ValuesThatWouldCorruptFilesAreRefused) {
 TEST_F(RobustnessTest, LostStandardOutputFailsTheCommand) {
   fs::copy_file(SourcePath("tests/rte2int/expected/hill_line.tmp"), "linewright.tmp");
   for (const char* command : {"script", "dump"}) {
-    std::string file = command == std::string("script") ? Route("Starter/starter.csv") : "linewright.tmp";
+    std::string file =
+        command == std::string("script") ? Route("Starter/starter.csv") : "linewright.tmp";
     std::string line = "'" + std::string(LINEWRIGHT_BINARY_DIR) + "/cli/linewright' " + command +
                        " '" + file + "' >/dev/full 2>err.txt";
     int raw = std::system(line.c_str());
@@ -156,7 +157,8 @@ TEST_F(RobustnessTest, FailedWritesNameTheFileAndTheReason) {
   Outcome o = Linewright(Generate({"--seed", "3"}));
   EXPECT_EQ(o.status, 1);
   EXPECT_TRUE(Has(o.err, "Error: Could not write the intermediate file:\n\n" +
-                             platform::AbsolutePath("linewright.tmp") + ": is a folder")) << o.err;
+                             platform::AbsolutePath("linewright.tmp") + ": is a folder"))
+      << o.err;
   EXPECT_FALSE(Has(o.err, "Could not read the route")) << o.err;
   EXPECT_EQ(Written(), route);
 
@@ -165,7 +167,8 @@ TEST_F(RobustnessTest, FailedWritesNameTheFileAndTheReason) {
   o = Linewright(Generate({"--kind", "chart"}));
   EXPECT_EQ(o.status, 1);
   EXPECT_TRUE(Has(o.err, "Could not write the technical diagram:\n\n" +
-                             platform::AbsolutePath("chart.html") + ": is a folder")) << o.err;
+                             platform::AbsolutePath("chart.html") + ": is a folder"))
+      << o.err;
 }
 
 TEST_F(RobustnessTest, IncludesStayInsideTheRouteFolder) {
@@ -184,10 +187,10 @@ TEST_F(RobustnessTest, IncludesStayInsideTheRouteFolder) {
     std::string says;
   };
   const Case cases[] = {
-      {"#include<" + up + ">", "#include command, file not found.\n\n" +
-                                    platform::JoinPath(Route("Starter"), up)},
-      {"$Include(" + up + ")", "$include command, file not found.\n\n" +
-                                    platform::JoinPath(Route("Starter"), up)},
+      {"#include<" + up + ">",
+       "#include command, file not found.\n\n" + platform::JoinPath(Route("Starter"), up)},
+      {"$Include(" + up + ")",
+       "$include command, file not found.\n\n" + platform::JoinPath(Route("Starter"), up)},
       {"#include<" + dir_.File("secret.txt") + ">", "#include command, file not found."},
       {"$Include(" + dir_.File("secret.txt") + ")", "$include command, file not found."},
   };
@@ -216,7 +219,9 @@ TEST_F(RobustnessTest, DamagedRoutesAreWrittenAsTheyStandWithAWarning) {
       {"notrack.csv", "With Route\r\n.Comment nothing here\r\n", "The route has no track commands"},
       {"nul.csv", std::string("With Track\r\n0,\r\n100,\0,200,\r\n", 28),
        "The route's reading stops at line 3, at a NUL byte; the rest of the file is not read:"},
-      {"ff.csv", "With Track\r\n0,\r\n\xFF" "100,\r\n",
+      {"ff.csv",
+       "With Track\r\n0,\r\n\xFF"
+       "100,\r\n",
        "The route's reading stops at line 3, at a byte 0xFF"},
       {"utf16.csv", std::string("\xFF\xFEW\0i\0t\0h\0", 10),
        "The route is saved as UTF-16, which cannot be read; open it in a text editor and save it "

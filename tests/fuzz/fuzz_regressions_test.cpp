@@ -54,9 +54,11 @@ TEST(FuzzRegressions, EveryTargetTakesAnOrdinaryInput) {
     if (name == "intermediate")
       Replay(target, std::string(8, '\x01') + intermediate);
     else if (name == "config")
-      Replay(target, "/kavo\n/kavo/route\n/kavo/train\nkavo.exe\n1 0 1 0 1 0\n652 654 701 35 712\n");
+      Replay(target,
+             "/kavo\n/kavo/route\n/kavo/train\nkavo.exe\n1 0 1 0 1 0\n652 654 701 35 712\n");
     else if (name == "signal_system")
-      Replay(target, std::string("\x03\x02\x09") + "Mine\nA system.\n#end#\n#signaldef#\xA7s\xA7x#end#");
+      Replay(target,
+             std::string("\x03\x02\x09") + "Mine\nA system.\n#end#\n#signaldef#\xA7s\xA7x#end#");
     else
       Replay(target, std::string(3, '\x01') + route);
   }

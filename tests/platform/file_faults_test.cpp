@@ -62,10 +62,10 @@ class FileFaultsTest : public ::testing::Test {
     return {
         {"intermediate file", dir_.File("linewright.tmp"), "Could not write the intermediate file:",
          [] { return Route2Intermediate("route.csv", nullptr) == 1; }},
-        {"route", dir_.File("linewrighttemp.csv"), "Could not write the route:",
-         [] { return Intermediate2Route(nullptr); }},
-        {"chart", dir_.File("chart.html"), "Could not write the technical diagram:",
-         [] { return Intermediate2Tech(nullptr) == 1; }},
+        {"route", dir_.File("linewrighttemp.csv"),
+         "Could not write the route:", [] { return Intermediate2Route(nullptr); }},
+        {"chart", dir_.File("chart.html"),
+         "Could not write the technical diagram:", [] { return Intermediate2Tech(nullptr) == 1; }},
         {"settings file", dir_.File("linewright10_2.cfg"), "Could not save the settings file:",
          [] {
            global.tilting = 1;
@@ -90,9 +90,9 @@ TEST_F(FileFaultsTest, EveryFailedStepKeepsTheOldFileAndSaysWhy) {
     const std::string before = ReadFile(saver.file);
     ASSERT_FALSE(before.empty()) << saver.name;
     for (const Fault& fault : faults) {
-      std::string context = std::string(saver.name) + ", " +
-                            (fault.disk_full ? std::string("full disk")
-                                             : platform::FileOperationName(fault.op));
+      std::string context =
+          std::string(saver.name) + ", " +
+          (fault.disk_full ? std::string("full disk") : platform::FileOperationName(fault.op));
       platform::FaultyFileSystem files;
       if (fault.disk_full)
         files.FillDiskAfter(10);
