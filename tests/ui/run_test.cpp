@@ -79,6 +79,32 @@ TEST(GenerationRunTest, LabelsEachStageForTheProgressBar) {
   EXPECT_EQ(progress.stages, "+reading route +running script - - +writing chart - ");
 }
 
+TEST(GenerationRunTest, AWindowRunIsRefusedWhileLockedOrWithACorruptingTrain) {
+  ScratchDir dir;
+  RecordedMessages messages;
+  ResetGlobals();
+  sigsys = SignalSystem();
+  WriteFile(dir.File("r.csv"), "With Track\r\n0,\r\n");
+  global.browsefolder = dir.path();
+  global.routefile = "r.csv";
+  global.routetype = kRouteCsv;
+  global.outroutepath = dir.File("linewrighttemp.csv");
+  global.trainname = "Class 50, blue";
+  EXPECT_FALSE(GenerationRun(kRunCreate, nullptr));
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_EQ(messages.errors[0].find("The train cannot be used:\n\nthe train name 'Class 50, blue' holds ','"), 0u);
+  EXPECT_FALSE(platform::PathExists(global.outroutepath));
+
+  global.trainname = "Blue";
+  platform::FileLock other;
+  bool busy = false;
+  std::string reason;
+  ASSERT_TRUE(other.Acquire(kLockFileName, 0, &busy, &reason));
+  platform::FileLock second;
+  EXPECT_FALSE(second.Acquire(kLockFileName, 200, &busy, &reason));
+  EXPECT_TRUE(busy);
+}
+
 TEST(GenerationRunTest, CancelDoesNothing) {
   ScratchDir dir;
   WriteFile("log.txt", "old log\n");
