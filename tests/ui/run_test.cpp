@@ -42,8 +42,8 @@ TEST(GenerationRunTest, StopsWhenTheRouteCannotBeRead) {
 
   EXPECT_FALSE(GenerationRun(kRunCreate, nullptr));
   ASSERT_EQ(messages.errors.size(), 1u);
-  EXPECT_EQ(messages.errors[0],
-            "Could not read the route:\n\n" + dir.path() + kSep + "missing.csv: no such file or folder");
+  EXPECT_EQ(messages.errors[0], "Could not read the route:\n\n" + dir.path() + kSep +
+                                    "missing.csv: no such file or folder");
   // The old route stays and nothing was written from the stale file.
   EXPECT_EQ(ReadFile(global.outroutepath), "old route");
   EXPECT_EQ(ReadFile("log.txt").find("old log"), std::string::npos);
@@ -92,7 +92,9 @@ TEST(GenerationRunTest, AWindowRunIsRefusedWhileLockedOrWithACorruptingTrain) {
   global.trainname = "Class 50, blue";
   EXPECT_FALSE(GenerationRun(kRunCreate, nullptr));
   ASSERT_EQ(messages.errors.size(), 1u);
-  EXPECT_EQ(messages.errors[0].find("The train cannot be used:\n\nthe train name 'Class 50, blue' holds ','"), 0u);
+  EXPECT_EQ(messages.errors[0].find(
+                "The train cannot be used:\n\nthe train name 'Class 50, blue' holds ','"),
+            0u);
   EXPECT_FALSE(platform::PathExists(global.outroutepath));
 
   global.trainname = "Blue";
