@@ -40,7 +40,8 @@ void PrintOverview() {
   for (const Subcommand& s : kSubcommands) std::printf("  %-16s %s\n", s.name, s.summary);
   std::printf(
       "\nThe working folder holds linewright10_2.cfg (the saved settings), log.txt,\n"
-      "linewright.tmp and chart.html, and the signal systems (a folder each).\n"
+      "linewright.tmp and chart.html, and the signal systems (a folder each). A run\n"
+      "holds linewright.lock there: a second run in the same folder waits for it.\n"
       "Run 'linewright help COMMAND' for a command's options.\n");
 }
 
