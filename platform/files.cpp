@@ -142,7 +142,7 @@ void AppendToFile(const std::string& path, const std::string& text) {
 #else
   int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
   if (fd < 0) return;
-  struct stat st;
+  struct stat st {};
   if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
     ssize_t written = write(fd, text.data(), text.size());
     (void)written;  // the log loses a line silently, as it always has

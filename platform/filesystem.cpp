@@ -79,7 +79,7 @@ std::FILE* OpenRegularFile(const std::string& path, FileError* error) {
     *error = FileErrorFromErrno(errno);
     return nullptr;
   }
-  struct stat st;
+  struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     *error = S_ISDIR(st.st_mode) ? FileError::kIsFolder : FileError::kNotRegularFile;
     close(fd);
@@ -198,7 +198,7 @@ std::unique_ptr<WritableFile> RealFileSystem::OpenForWriting(const std::string& 
   // A named pipe of that name without a reader fails here at once instead
   // of waiting for one; anything but a regular file is refused.
   int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-  struct stat st;
+  struct stat st {};
   if (fd >= 0 && (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
     close(fd);
     Fail(FileError::kNotRegularFile, path);
