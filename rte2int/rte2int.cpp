@@ -212,9 +212,10 @@ int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
   OwnedBuffer in;
   in.file = new BufferedFile(routePath, false);
   if (!in.file->working()) return RouteNotRead(platform::LastFileErrorDetail());
-  // The whole file, also past a NUL that ends its content.
-  bool explained = WarnAboutRouteText(
-      routePath, std::string_view(in.file->content(), static_cast<size_t>(in.file->capacity() - 4)));
+  // The whole file, also past a NUL that ends the buffer's content.
+  std::string bytes;
+  platform::Files().ReadFile(routePath, &bytes);
+  bool explained = WarnAboutRouteText(routePath, bytes);
 
   // Inserts included files, expands macros and fixes the choices of the
   // route's own $rnd / $sub functions; may replace the buffer.
