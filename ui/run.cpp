@@ -83,8 +83,9 @@ bool WriteRunOutput(int kind, platform::ProgressSink* progress) {
     return false;
   }
   // What an earlier run that was killed half-way through a write left.
-  for (const std::string& written : {std::string(kIntermediateFileName), std::string(kChartFileName),
-                                     std::string(kConfigFileName), global.outroutepath})
+  for (const std::string& written :
+       {std::string(kIntermediateFileName), std::string(kChartFileName),
+        std::string(kConfigFileName), std::string(kSwapRecord), global.outroutepath})
     platform::RemoveStaleTemporaryFile(written);
   // The log holds this run from its start, signal bitmaps included.
   platform::RemoveFile("log.txt");
