@@ -20,7 +20,8 @@ const char kGenerateUsage[] =
     "         [--[no-]tilting] [--[no-]signal-distances] [--[no-]random-track-quality]\n"
     "         [--[no-]random-dwell] [--[no-]random-traffic] [--[no-]random-start]\n"
     "         [--[no-]developer-mode] [--[no-]show-errors] [--[no-]loose-timetable]\n"
-    "         [--sim-folder DIR] [--route-folder DIR] [--train-folder DIR] [--sim-exe FILE]\n";
+    "         [--sim-folder DIR] [--route-folder DIR] [--train-folder DIR] [--sim-exe FILE]\n"
+    "         [--sim-runner PROGRAM|none]\n";
 
 namespace {
 
@@ -76,8 +77,12 @@ std::string Alternatives(const std::map<std::string, int>& values) {
 
 bool SetFolder(std::string* field, const std::string& value) {
   if (value.empty()) return false;
-  *field = value;
-  DropTrailingSeparator(field);
+  std::string folder = value;
+  DropTrailingSeparator(&folder);
+  if (field == &global.simexe)
+    *field = folder;
+  else
+    SetFolderSetting(field, folder);
   return true;
 }
 
@@ -177,6 +182,9 @@ bool ParseGenerateArguments(const std::vector<std::string>& args, GenerateReques
         *error = "--" + option + " expects a non-empty value";
         return false;
       }
+    } else if (option == "sim-runner") {
+      // Runs a Windows simulator off Windows; "none" starts it directly.
+      global.simrunner = value == "none" ? "" : value;
     } else {
       *error = "unknown option --" + option;
       return false;

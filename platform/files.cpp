@@ -22,18 +22,16 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
   return joined;
 }
 
+#ifndef _WIN32
 namespace {
 
 bool Exists(const std::string& path) {
-#ifdef _WIN32
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-#else
   struct stat st;
   return stat(path.c_str(), &st) == 0;
-#endif
 }
 
 }  // namespace
+#endif
 
 std::string ResolveRoutePath(const std::string& folder, const std::string& relative) {
 #ifdef _WIN32

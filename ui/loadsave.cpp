@@ -3,10 +3,12 @@
 #include <climits>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 
 #include "core/mheader.h"
 #include "core/rteprocs.h"
 #include "platform/files.h"
+#include "platform/wine.h"
 #include "sigsys/sigsys.h"
 
 Settings global;
@@ -18,6 +20,21 @@ namespace {
 
 // A folder line is cut to the longest path: kPathSize less the terminator.
 constexpr size_t kFolderLineMax = kPathSize - 1;
+
+// A folder setting as it was written, and the local folder it named.
+struct WrittenFolder {
+  std::string written;
+  std::string local;
+};
+// Keyed by the field of `global` it belongs to.
+std::map<const std::string*, WrittenFolder> written_folders;
+
+// What the configuration file stores for a folder field.
+const std::string& SavedForm(const std::string& field) {
+  auto it = written_folders.find(&field);
+  if (it != written_folders.end() && it->second.local == field) return it->second.written;
+  return field;
+}
 
 // Strips the line end, then one trailing separator unless the line is a
 // root such as "c:\" or "/".
@@ -45,6 +62,11 @@ void ScanNumbers(const std::string& line, int* const* fields, int count) {
 
 }  // namespace
 
+void SetFolderSetting(std::string* field, const std::string& written) {
+  *field = platform::LocalPath(written);
+  written_folders[field] = {written, *field};
+}
+
 void DropTrailingSeparator(std::string* folder) {
   bool root = folder->size() == 1 || (folder->size() == 3 && (*folder)[1] == ':');
   if (!root && !folder->empty() && (folder->back() == '\\' || folder->back() == '/'))
@@ -69,22 +91,28 @@ signed char RouteTypeOf(const std::string& filename) {
   }
 }
 
-void ResetGlobals() { global = Settings(); }
+void ResetGlobals() {
+  global = Settings();
+  written_folders.clear();
+}
 
 void LoadConfig() {
   std::ifstream in(kConfigFileName, std::ios::binary);
   if (!in) {
-    global.simfolder = "c:\\program files\\kavo";
-    global.routefolder = "c:\\program files\\kavo\\railway\\route";
-    global.trainfolder = "c:\\program files\\kavo\\train";
+    SetFolderSetting(&global.simfolder, "c:\\program files\\kavo");
+    SetFolderSetting(&global.routefolder, "c:\\program files\\kavo\\railway\\route");
+    SetFolderSetting(&global.trainfolder, "c:\\program files\\kavo\\train");
     global.simexe = "kavo.exe";
   } else {
     std::string line;
-    std::string* folders[] = {&global.simfolder, &global.routefolder, &global.trainfolder,
-                              &global.simexe};
-    for (std::string* field : folders) {
+    std::string* lines1to4[] = {&global.simfolder, &global.routefolder, &global.trainfolder,
+                                &global.simexe};
+    for (std::string* field : lines1to4) {
       if (!std::getline(in, line)) break;
-      *field = CleanFolderLine(line);
+      if (field == &global.simexe)
+        *field = CleanFolderLine(line);
+      else
+        SetFolderSetting(field, CleanFolderLine(line));
     }
     int* line5[] = {&global.developermode, &global.randomtrackquality, &global.randomdwell,
                     &global.randomtraffic, &global.randomstart, &global.tilting};
@@ -107,9 +135,9 @@ void LoadConfig() {
 
 bool SaveConfig() {
   std::string text;
-  text += global.simfolder + "\n";
-  text += global.routefolder + "\n";
-  text += global.trainfolder + "\n";
+  text += SavedForm(global.simfolder) + "\n";
+  text += SavedForm(global.routefolder) + "\n";
+  text += SavedForm(global.trainfolder) + "\n";
   text += global.simexe + "\n";
   auto join = [](std::initializer_list<int> values) {
     std::string s;
