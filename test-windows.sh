@@ -70,10 +70,29 @@ trap cleanup EXIT
 echo "== Preparing the Wine prefix $WINEPREFIX"
 "$wine_loader" wineboot --init >/dev/null 2>&1 || true
 
+passed=0
+failed=0
+status=0
 if [ "$what" = all ] || [ "$what" = unit ]; then
   echo "== Unit tests under Wine"
-  "$wine_loader" "$out/tests/linewright_tests.exe"
+  "$wine_loader" "$out/tests/linewright_tests.exe" --gtest_brief=1 2>&1 | tee "$out/unit-tests.log" ||
+    status=1
+  n=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\./\1/p' "$out/unit-tests.log")
+  passed=$((passed + ${n:-0}))
+  n=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) tests\{0,1\}, listed below:/\1/p' "$out/unit-tests.log")
+  failed=$((failed + ${n:-0}))
+  if [ "$status" -ne 0 ] && [ -z "$n" ]; then failed=$((failed + 1)); fi
 fi
 if [ "$what" = all ] || [ "$what" = compare ] || [ "$what" = wine ]; then
-  bash "$root/scripts/windows-runs.sh" "$what" "$root" "$out" "$wine_loader"
+  bash "$root/scripts/windows-runs.sh" "$what" "$root" "$out" "$wine_loader" 2>&1 |
+    tee "$out/runs.log" || status=1
+  counts=$(sed -n 's/^windows-runs: \([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$out/runs.log")
+  if [ -n "$counts" ]; then
+    passed=$((passed + ${counts% *}))
+    failed=$((failed + ${counts#* }))
+  else
+    failed=$((failed + 1))
+  fi
 fi
+echo "windows: $passed passed, $failed failed"
+[ "$status" -eq 0 ] && [ "$failed" -eq 0 ]

@@ -1,0 +1,185 @@
+#!/usr/bin/env bash
+# The whole-program checks of test-windows.sh, run inside its throwaway
+# Wine prefix ($WINEPREFIX):
+#   launch   the Windows program over the sample under Wine, starting the
+#            Windows stand-in simulator with CreateProcessA;
+#   compare  the same seed gives the same linewright.tmp, route, chart and
+#            configuration on Linux and on Windows, for every sample route
+#            and every option set below;
+#   wine     the Linux program starts the Windows stand-in simulator
+#            through Wine, found with drive-letter folder settings.
+# Usage: windows-runs.sh all|compare|wine ROOT WINDOWS_BUILD WINE_LOADER
+# Prints "windows-runs: N passed, N failed" last; exits 1 on any failure.
+set -euo pipefail
+what="$1"
+root="$2"
+out="$3"
+wine_loader="$4"
+
+linux_lw="$root/build/cli/linewright"
+windows_lw="$out/cli/linewright.exe"
+scratch="$(mktemp -d "${TMPDIR:-/tmp}/linewright-windows-runs-XXXXXX")"
+trap 'rm -rf "$scratch"' EXIT
+
+# The sample installation inside the prefix, reached as c:\kavo on both
+# sides (the folder's own letter case differs on purpose).
+kavo="$WINEPREFIX/drive_c/Kavo"
+rm -rf "$kavo"
+cp -R "$root/sample/kavo" "$kavo"
+cp "$out/sample/kavosim.exe" "$kavo/kavo.exe"
+folders=(--sim-folder 'c:\kavo' --route-folder 'c:\kavo\railway\route'
+         --train-folder 'c:\kavo\train' --sim-exe kavo.exe)
+report="$kavo/kavosim-report.txt"
+
+passed=0
+failed=0
+pass() { passed=$((passed + 1)); }
+fail() {
+  failed=$((failed + 1))
+  echo "FAILED: $*"
+}
+
+# Waits up to 60 s for the stand-in simulator's report to be complete.
+wait_for_report() {
+  for _ in $(seq 1 600); do
+    grep -q '^exit status:' "$report" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# check_report WHAT LINE...: every LINE is in the report.
+check_report() {
+  local label="$1"
+  shift
+  if ! wait_for_report; then
+    fail "$label: the simulator wrote no report"
+    return
+  fi
+  local line
+  for line in "$@"; do
+    if ! grep -qxF -- "$line" "$report"; then
+      fail "$label: the report lacks '$line'"
+      sed 's/^/    /' "$report"
+      return
+    fi
+  done
+  pass
+}
+
+if [ "$what" = all ]; then
+  echo "== Launch run of the Windows program under Wine"
+  mkdir -p "$scratch/launch"
+  rm -f "$report"
+  if (cd "$scratch/launch" && "$wine_loader" "$windows_lw" generate \
+        --route 'c:\kavo\railway\route\Starter\starter.csv' --train 'Blue Arrow' --kind launch \
+        --seed 1 --signals medium --alternative-chance 50 "${folders[@]}" \
+        </dev/null >"$scratch/launch/out.txt" 2>&1); then
+    check_report "Windows launch" 'route: c:\kavo\railway\route\linewrighttemp.csv' \
+      'developer mode: off' 'train folder: Blue Arrow' 'warnings: 0' 'result: route accepted'
+  else
+    fail "Windows launch: linewright.exe failed"
+    sed 's/^/    /' "$scratch/launch/out.txt"
+  fi
+fi
+
+if [ "$what" = all ] || [ "$what" = compare ]; then
+  echo "== The same outputs on Linux and on Windows"
+  # The start option sets the tests use, each with its seed.
+  option_sets=(
+    "--seed 20"
+    "--seed 1 --signals medium --alternative-chance 50"
+    "--seed 3 --alternative-chance 100 --static-trains move"
+    "--seed 7 --signals strong --adhesion random --static-trains remove --alternative-chance 80
+     --timetable random --tilting --signal-distances --random-track-quality --random-dwell
+     --random-traffic --random-start --loose-timetable --developer-mode --show-errors --choice yes"
+    "--seed 11 --signals mild --adhesion bad --start-time 08.15 --loose-timetable"
+    "--seed 12 --adhesion good --timetable default --signal-system 'Kavo Default'"
+  )
+  routes=()
+  while IFS= read -r -d '' route; do
+    routes+=("${route#"$root/sample/kavo/railway/route/"}")
+  done < <(find "$root/sample/kavo/railway/route" -type f \
+             \( -iname '*.csv' -o -iname '*.rw' -o -iname '*.scr' \) -print0 | sort -z)
+  compared=0
+  for route in "${routes[@]}"; do
+    windows_route='c:\kavo\railway\route\'"${route//\//\\}"
+    for set_index in "${!option_sets[@]}"; do
+      eval "options=(${option_sets[$set_index]})"
+      for kind in create chart; do
+        label="$route, option set $((set_index + 1)), $kind"
+        for side in linux windows; do
+          work="$scratch/compare/$side"
+          rm -rf "$work"
+          mkdir -p "$work"
+          rm -f "$kavo/railway/route/linewrighttemp.csv"
+          if [ "$side" = linux ]; then
+            (cd "$work" && "$linux_lw" generate --route "$kavo/railway/route/$route" \
+               --train 'Red Hauler' --kind "$kind" "${options[@]}" "${folders[@]}" \
+               </dev/null >"$work/stdout" 2>"$work/stderr") || true
+          else
+            (cd "$work" && "$wine_loader" "$windows_lw" generate --route "$windows_route" \
+               --train 'Red Hauler' --kind "$kind" "${options[@]}" "${folders[@]}" \
+               </dev/null >"$work/stdout" 2>"$work/stderr") || true
+          fi
+          [ -f "$kavo/railway/route/linewrighttemp.csv" ] &&
+            cp "$kavo/railway/route/linewrighttemp.csv" "$work/route.csv"
+        done
+        files=(linewright.tmp linewright10_2.cfg)
+        if [ "$kind" = create ]; then files+=(route.csv); else files+=(chart.html); fi
+        same=1
+        for f in "${files[@]}"; do
+          l="$scratch/compare/linux/$f"
+          w="$scratch/compare/windows/$f"
+          if [ ! -f "$l" ] || [ ! -f "$w" ]; then
+            fail "$label: $f missing (linux: $([ -f "$l" ] && echo yes || echo no)," \
+                 "windows: $([ -f "$w" ] && echo yes || echo no))"
+            sed 's/^/    /' "$scratch/compare/linux/stderr" "$scratch/compare/windows/stderr"
+            same=0
+          elif ! cmp -s "$l" "$w"; then
+            fail "$label: $f differs between Linux and Windows"
+            cmp "$l" "$w" | sed 's/^/    /' || true
+            same=0
+          fi
+        done
+        [ "$same" -eq 1 ] && pass
+        compared=$((compared + 1))
+      done
+    done
+  done
+  echo "compared $compared runs (${#routes[@]} routes, ${#option_sets[@]} option sets, create and chart)"
+fi
+
+if [ "$what" = all ] || [ "$what" = wine ]; then
+  echo "== The Windows simulator started through Wine from Linux"
+  # The default runner is "wine"; Debian's wine64 alone installs only the
+  # loader, so stand one in under that name when there is none.
+  if ! command -v wine >/dev/null 2>&1; then
+    mkdir -p "$scratch/bin"
+    printf '#!/bin/sh\nexec "%s" "$@"\n' "$wine_loader" >"$scratch/bin/wine"
+    chmod +x "$scratch/bin/wine"
+    export PATH="$scratch/bin:$PATH"
+  fi
+  mkdir -p "$scratch/wine"
+  rm -f "$report"
+  if (cd "$scratch/wine" && "$linux_lw" generate --route "$kavo/railway/route/Starter/starter.scr" \
+        --train 'Blue Arrow' --kind launch --seed 5 --developer-mode "${folders[@]}" \
+        </dev/null >"$scratch/wine/out.txt" 2>&1); then
+    check_report "Wine launch" 'route: C:\Kavo\railway\route\linewrighttemp.csv' \
+      'developer mode: on' 'developer id: 40372958' 'train folder: Blue Arrow' 'warnings: 0' \
+      'result: route accepted'
+    if grep -qF "starting $kavo/kavo.exe \"$kavo/railway/route/linewrighttemp.csv\" /d=40372958" \
+         "$scratch/wine/log.txt"; then
+      pass
+    else
+      fail "Wine launch: log.txt lacks the simulator's command line"
+      sed 's/^/    /' "$scratch/wine/log.txt"
+    fi
+  else
+    fail "Wine launch: linewright failed"
+    sed 's/^/    /' "$scratch/wine/out.txt"
+  fi
+fi
+
+echo "windows-runs: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
