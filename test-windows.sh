@@ -75,8 +75,9 @@ failed=0
 status=0
 if [ "$what" = all ] || [ "$what" = unit ]; then
   echo "== Unit tests under Wine"
-  "$wine_loader" "$out/tests/linewright_tests.exe" --gtest_brief=1 2>&1 | tee "$out/unit-tests.log" ||
-    status=1
+  # Windows programs end their lines with CR LF.
+  "$wine_loader" "$out/tests/linewright_tests.exe" --gtest_brief=1 2>&1 | tr -d '\r' |
+    tee "$out/unit-tests.log" || status=1
   n=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\./\1/p' "$out/unit-tests.log")
   passed=$((passed + ${n:-0}))
   n=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) tests\{0,1\}, listed below:/\1/p' "$out/unit-tests.log")
@@ -94,5 +95,6 @@ if [ "$what" = all ] || [ "$what" = compare ] || [ "$what" = wine ]; then
     failed=$((failed + 1))
   fi
 fi
+echo "test-windows.sh took ${SECONDS}s"
 echo "windows: $passed passed, $failed failed"
 [ "$status" -eq 0 ] && [ "$failed" -eq 0 ]
