@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds Linewright and runs the whole job on the embedded sample
 # installation, in a scratch folder under build/.
+#   ./run.sh [ROUTE [TRAIN]]   ROUTE may be relative to where it is called.
 set -euo pipefail
+caller="$PWD"
 cd "$(dirname "$0")"
 bash scripts/setup.sh
 
@@ -15,10 +17,20 @@ cp -R sample/kavo "$kavo"
 cp build/sample/kavosim "$kavo/kavo.exe"
 
 route="${1:-$kavo/railway/route/Starter/starter.csv}"
+case "$route" in
+  /*) ;;
+  *) route="$caller/$route" ;;
+esac
 train="${2:-Blue Arrow}"
 lw="$root/build/cli/linewright"
 folders=(--sim-folder "$kavo" --route-folder "$kavo/railway/route"
          --train-folder "$kavo/train" --sim-exe kavo.exe)
+
+# Prints "label: path" only for a file the runs made.
+show() {
+  [ -e "$2" ] && printf '%-12s %s\n' "$1:" "$2"
+  return 0
+}
 
 cd "$work"
 echo "== Launch run: $route with train '$train'"
@@ -35,6 +47,13 @@ if [ "$status" -eq 0 ]; then
   sleep 0.2
 fi
 cat "$scratch/launch.out"
+# The chart run starts a new log: keep the launch run's beside it.
+[ -f log.txt ] && cp log.txt launch-log.txt
+if [ "$status" -ne 0 ]; then
+  echo "The launch run failed (status $status)."
+  show "launch log" "$work/launch-log.txt"
+  exit "$status"
+fi
 # A chart run removes the written route, as every chart run does: keep a copy.
 written="$kavo/railway/route/linewrighttemp.csv"
 [ -f "$written" ] && cp "$written" "$scratch/linewrighttemp.csv"
@@ -44,8 +63,10 @@ chart_status=0
 "$lw" generate --route "$route" --train "$train" --kind chart "${folders[@]}" || chart_status=$?
 
 echo
-echo "route:  $scratch/linewrighttemp.csv (the launch run's route; the chart run removed $written)"
-echo "log:    $work/log.txt"
-echo "chart:  $work/chart.html"
-echo "config: $work/linewright10_2.cfg"
-[ "$status" -eq 0 ] && [ "$chart_status" -eq 0 ]
+show "route" "$scratch/linewrighttemp.csv" &&
+  [ -e "$scratch/linewrighttemp.csv" ] && echo "             (the launch run's; the chart run removed $written)"
+show "launch log" "$work/launch-log.txt"
+show "chart log" "$work/log.txt"
+[ "$chart_status" -eq 0 ] && show "chart" "$work/chart.html"
+show "config" "$work/linewright10_2.cfg"
+[ "$chart_status" -eq 0 ]

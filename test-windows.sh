@@ -80,9 +80,10 @@ if [ "$what" = all ] || [ "$what" = unit ]; then
     tee "$out/unit-tests.log" || status=1
   n=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\./\1/p' "$out/unit-tests.log")
   passed=$((passed + ${n:-0}))
-  n=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) tests\{0,1\}, listed below:/\1/p' "$out/unit-tests.log")
-  failed=$((failed + ${n:-0}))
-  if [ "$status" -ne 0 ] && [ -z "$n" ]; then failed=$((failed + 1)); fi
+  # Brief output lists each failed test once, with its time.
+  n=$(grep -c '^\[  FAILED  \] .* ([0-9]* ms)$' "$out/unit-tests.log" || true)
+  failed=$((failed + n))
+  if [ "$status" -ne 0 ] && [ "$n" -eq 0 ]; then failed=$((failed + 1)); fi
 fi
 if [ "$what" = all ] || [ "$what" = compare ] || [ "$what" = wine ]; then
   bash "$root/scripts/windows-runs.sh" "$what" "$root" "$out" "$wine_loader" 2>&1 |

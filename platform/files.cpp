@@ -35,7 +35,12 @@ bool Exists(const std::string& path) {
 
 std::string ResolveRoutePath(const std::string& folder, const std::string& relative) {
 #ifdef _WIN32
-  return JoinPath(folder, relative);
+  // Windows finds names in any letter case itself: only the separators
+  // become its own.
+  std::string written = relative;
+  for (char& c : written)
+    if (c == '/') c = '\\';
+  return JoinPath(folder, written);
 #else
   std::string written = relative;
   for (char& c : written)
@@ -55,15 +60,13 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
     if (!Exists(candidate)) {
       std::vector<DirEntry> entries;
       if (!ListDirectory(current, &entries)) return direct;
-      bool found = false;
-      for (const DirEntry& e : entries) {
-        if (EqualsIgnoringCase(e.name, part)) {
-          candidate = JoinPath(current, e.name);
-          found = true;
-          break;
-        }
-      }
-      if (!found) return direct;
+      // Of several spellings the first in byte order, whatever order the
+      // system lists them in.
+      const DirEntry* match = nullptr;
+      for (const DirEntry& e : entries)
+        if (EqualsIgnoringCase(e.name, part) && (match == nullptr || e.name < match->name)) match = &e;
+      if (match == nullptr) return direct;
+      candidate = JoinPath(current, match->name);
     }
     current = candidate;
   }
@@ -87,6 +90,25 @@ bool WriteFileReplacing(const std::string& path, const char* data, std::size_t s
   }
   if (!ok) std::remove(temp.c_str());
   return ok;
+}
+
+bool WriteNewFile(const std::string& path, const char* data, std::size_t size) {
+  // "x": fail rather than open a file that is already there.
+  std::FILE* f = std::fopen(path.c_str(), "wbx");
+  if (f == nullptr) return false;
+  bool ok = size == 0 || std::fwrite(data, 1, size, f) == size;
+  if (std::fclose(f) != 0) ok = false;
+  if (!ok) std::remove(path.c_str());
+  return ok;
+}
+
+bool MakeDirectory(const std::string& path) {
+#ifdef _WIN32
+  CreateDirectoryA(path.c_str(), nullptr);
+#else
+  mkdir(path.c_str(), 0777);
+#endif
+  return IsDirectory(path);
 }
 
 bool RemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }

@@ -18,6 +18,8 @@ bool StderrMessageSink::Choice(const std::string& caption, const std::string& te
   return answer_;
 }
 
+void MessageSink::Note(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
+
 bool RecordingMessageSink::Choice(const std::string& caption, const std::string& text) {
   questions.push_back(caption + "|" + text);
   if (answers.empty()) return false;
@@ -33,6 +35,8 @@ MessageSink* SetMessageSink(MessageSink* sink) {
 }
 
 void ShowError(const std::string& text) { current_sink->Error(text); }
+
+void ShowNote(const std::string& text) { current_sink->Note(text); }
 
 bool AskChoice(const std::string& caption, const std::string& text) {
   return current_sink->Choice(caption, text);

@@ -16,6 +16,10 @@ class MessageSink {
   virtual void Error(const std::string& text) = 0;
   // A Yes/No question; true for Yes.
   virtual bool Choice(const std::string& caption, const std::string& text) = 0;
+  // Information about something the program did for the user (files it
+  // installed); not a problem, so it is not counted with the errors.
+  // Printed to stderr unless a sink shows it its own way.
+  virtual void Note(const std::string& text);
 };
 
 // Prints "Error: " and the text to stderr; answers questions with a fixed
@@ -35,8 +39,10 @@ class RecordingMessageSink : public MessageSink {
  public:
   void Error(const std::string& text) override { errors.push_back(text); }
   bool Choice(const std::string& caption, const std::string& text) override;
+  void Note(const std::string& text) override { notes.push_back(text); }
 
   std::vector<std::string> errors;
+  std::vector<std::string> notes;
   std::vector<std::string> questions;  // "caption|text"
   std::vector<bool> answers;           // consumed from the front
 };
@@ -46,6 +52,7 @@ class RecordingMessageSink : public MessageSink {
 MessageSink* SetMessageSink(MessageSink* sink);
 
 void ShowError(const std::string& text);
+void ShowNote(const std::string& text);
 bool AskChoice(const std::string& caption, const std::string& text);
 
 // Installs a sink for the lifetime of a scope.

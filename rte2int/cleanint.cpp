@@ -22,10 +22,6 @@ namespace {
 
 constexpr int kTrackCount = 16;
 constexpr int kNoSection = -1;
-// Track commands remembered per position. Repeats of the same command are
-// kept once; a position with more commands than this is cut short, which
-// keeps the pairing of step two bounded.
-constexpr size_t kMaxSeenPerPosition = 256;
 constexpr float kLevelTolerance = 0.1f;
 constexpr float kMaxTurnChange = 3.5f;
 
@@ -111,6 +107,7 @@ class Cleaner {
   void CloseFirstPassPosition(int d);
   void TrackCommand(int command, const std::vector<std::string_view>& fields);
   void Remember(float x, int trk, int command);
+  void PushMeetings();
   void WritePositionNotes(int d, BufferedFile* out);
   void Keep(std::string_view line, BufferedFile* out);
 
@@ -134,11 +131,34 @@ class Cleaner {
   int blockSection_ = kNoSection;
 };
 
-void Cleaner::Remember(float x, int trk, int command) {
-  for (const SeenCommand& s : seen_)
-    if (s.x == x && s.track == trk && s.command == command) return;
-  if (seen_.size() >= kMaxSeenPerPosition) return;
-  seen_.push_back({x, trk, command});
+void Cleaner::Remember(float x, int trk, int command) { seen_.push_back({x, trk, command}); }
+
+// Which level tracks meet which at the current position: track a meets
+// track b when both were seen at one lateral offset, a not starting there
+// and b not ending there. Each meeting is one path point, however many
+// commands show it.
+void Cleaner::PushMeetings() {
+  std::sort(seen_.begin(), seen_.end(),
+            [](const SeenCommand& a, const SeenCommand& b) { return a.x < b.x; });
+  unsigned level = 0;
+  for (int i = 0; i < kTrackCount; ++i)
+    if (IsLevel(track_[i])) level |= 1u << i;
+  unsigned meets[kTrackCount] = {};
+  for (size_t from = 0; from < seen_.size();) {
+    size_t to = from;
+    unsigned leaving = 0, joined = 0;  // tracks at this offset
+    for (; to < seen_.size() && seen_[to].x == seen_[from].x; ++to) {
+      unsigned bit = 1u << seen_[to].track;
+      if (seen_[to].command != kCmdRailStart) leaving |= bit;
+      if (seen_[to].command != kCmdRailEnd) joined |= bit;
+    }
+    for (int a = 0; a < kTrackCount; ++a)
+      if (leaving & level & (1u << a)) meets[a] |= joined & level;
+    from = to;
+  }
+  for (int a = 0; a < kTrackCount; ++a)
+    for (int b = 0; b < kTrackCount; ++b)
+      if (meets[a] & (1u << b)) points_.push_back({curpos_, a, b});
 }
 
 // A new distance: the commands seen at the current position tell which
@@ -149,13 +169,7 @@ void Cleaner::CloseFirstPassPosition(int d) {
       const TrackSlot& t = track_[i];
       if (t.active && !t.touched && IsLevel(t)) Remember(t.x, i, kCmdRail);
     }
-    for (const SeenCommand& a : seen_) {
-      for (const SeenCommand& b : seen_) {
-        if (a.command != kCmdRailStart && b.command != kCmdRailEnd &&
-            IsLevel(track_[a.track]) && IsLevel(track_[b.track]) && a.x == b.x)
-          points_.push_back({curpos_, a.track, b.track});
-      }
-    }
+    PushMeetings();
     for (int i = 0; i < kTrackCount; ++i) {
       TrackSlot& t = track_[i];
       t.touched = false;
@@ -182,7 +196,9 @@ void Cleaner::TrackCommand(int command, const std::vector<std::string_view>& fie
   t.active = true;
   t.touched = true;
   t.ended = false;
-  if (command == kCmdRailStart) t.prevturn = 0;
+  // A track that starts here, whether by "railstart" or by a "rail" on an
+  // inactive track, takes its first step afresh.
+  if (seenAs == kCmdRailStart) t.prevturn = 0;
   float turn = t.x - oldx;
   if (command == kCmdRailEnd || !IsLevel(t) || std::fabs(turn - t.prevturn) > kMaxTurnChange) {
     t.ended = true;

@@ -1,15 +1,14 @@
 #include "rte2int/pathsearch.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <queue>
+#include <utility>
 #include <vector>
 
 namespace {
-
-// Points examined before a search gives up. Routes in distance order need
-// about (points x points per position); this is far beyond any real route
-// and keeps a pathological one from running for hours.
-constexpr long long kMaxSteps = 50000000;
 
 void PushLink(Stack* result, int pos, int trk, int along) {
   char text[64];
@@ -29,15 +28,73 @@ std::vector<int> NextGreaterPositions(const int* startpos, int count) {
   return next;
 }
 
-// One search: the group of `start` (points up to a greater position or an
-// end point), following `track`.
-struct Frame {
-  int track;
-  int p0;
-  int k;
-  bool success = false;
-  bool expanding = false;  // waiting for the search from point k
-  bool reached = false;    // point k joins the main track itself
+// The points a search begun at point s looks at are s up to (not
+// including) the first point at a greater position or the first end point.
+std::vector<int> GroupEnds(const int* alongtrk, const std::vector<int>& next, int count) {
+  std::vector<int> end(static_cast<size_t>(count), count);
+  int firstEnd = count;
+  for (int i = count - 1; i >= 0; --i) {
+    if (alongtrk[i] == -1) firstEnd = i;
+    end[i] = std::min(next[i], firstEnd);
+  }
+  return end;
+}
+
+// Which points lead back to the main track. A point leads back when it
+// joins the main track itself or when the search beyond it, following
+// the joined track, succeeds; that search succeeds when some point of its
+// group on that track leads back. The searches beyond a point only look
+// further down the list, so one sweep from the end settles every point,
+// each search answered by one look-up in the points settled so far.
+class Outcomes {
+ public:
+  Outcomes(const int* starttrk, const int* alongtrk, const std::vector<int>& next,
+           const std::vector<int>& groupEnd, int count)
+      : groupEnd_(groupEnd), beyond_(static_cast<size_t>(count), false) {
+    for (int k = 0; k < count; ++k) {
+      AddTrack(starttrk[k]);
+      AddTrack(alongtrk[k]);
+    }
+    leading_.resize(tracks_.size());
+    for (int k = count - 1; k >= 0; --k) {
+      if (alongtrk[k] == -1) continue;
+      beyond_[k] = Succeeds(next[k], alongtrk[k]);
+      if (alongtrk[k] == 0 || beyond_[k]) leading_[TrackId(starttrk[k])].push_back(k);
+    }
+  }
+
+  // Whether the search of the group of point s, following `track`, finds
+  // a way back.
+  bool Succeeds(int s, int track) const {
+    if (s >= static_cast<int>(groupEnd_.size())) return false;
+    int id = TrackId(track);
+    if (id < 0) return false;
+    // The points of `track` that lead back, latest first: the earliest of
+    // them at or after s is the one to look at.
+    const std::vector<int>& on = leading_[static_cast<size_t>(id)];
+    auto after = std::upper_bound(on.begin(), on.end(), s, std::greater<int>());
+    return after != on.begin() && *(after - 1) < groupEnd_[static_cast<size_t>(s)];
+  }
+
+  // Whether the search beyond point k succeeds.
+  bool Beyond(int k) const { return beyond_[static_cast<size_t>(k)]; }
+
+  int TrackId(int track) const {
+    auto it = std::lower_bound(tracks_.begin(), tracks_.end(), track);
+    return it != tracks_.end() && *it == track ? static_cast<int>(it - tracks_.begin()) : -1;
+  }
+  int TrackCount() const { return static_cast<int>(tracks_.size()); }
+
+ private:
+  void AddTrack(int track) {
+    auto it = std::lower_bound(tracks_.begin(), tracks_.end(), track);
+    if (it == tracks_.end() || *it != track) tracks_.insert(it, track);
+  }
+
+  const std::vector<int>& groupEnd_;
+  std::vector<int> tracks_;                 // every track number, sorted
+  std::vector<std::vector<int>> leading_;   // per track: points that lead back
+  std::vector<bool> beyond_;
 };
 
 }  // namespace
@@ -63,55 +120,37 @@ bool SearchPathA(const int* startpos, const int* starttrk, const int* alongtrk, 
       visited == nullptr || found == nullptr || start < 0 || start >= count)
     return false;
   std::vector<int> next = NextGreaterPositions(startpos, count);
-  std::vector<Frame> frames;
-  frames.push_back(Frame{track, startpos[start], start});
-  bool returned = false;  // the value of the search that ended last
-  long long steps = 0;
-  while (!frames.empty()) {
-    size_t top = frames.size() - 1;
-    if (frames[top].expanding) {
-      Frame& f = frames[top];
-      int k = f.k;
-      if (returned) PushLink(result, startpos[k], starttrk[k], alongtrk[k]);
-      visited[k] = true;
-      found[k] = f.reached || returned;
-      if (found[k]) f.success = true;
-      f.expanding = false;
-      ++f.k;
+  std::vector<int> groupEnd = GroupEnds(alongtrk, next, count);
+  Outcomes outcomes(starttrk, alongtrk, next, groupEnd, count);
+
+  // The searches that are made, by the point they begin at: each point a
+  // search examines starts one search beyond it. Walking the list once in
+  // order, `reachedUntil` tells, per track, up to where the searches begun
+  // so far examine that track's points.
+  using Search = std::pair<int, int>;  // first point, track id
+  std::priority_queue<Search, std::vector<Search>, std::greater<Search>> searches;
+  std::vector<int> reachedUntil(static_cast<size_t>(outcomes.TrackCount()), 0);
+  int startId = outcomes.TrackId(track);
+  if (startId >= 0) searches.push({start, startId});
+  for (int k = start; k < count; ++k) {
+    while (!searches.empty() && searches.top().first == k) {
+      int& until = reachedUntil[static_cast<size_t>(searches.top().second)];
+      until = std::max(until, groupEnd[static_cast<size_t>(k)]);
+      searches.pop();
     }
-    bool descended = false;
-    while (!descended) {
-      Frame& f = frames[top];
-      int k = f.k;
-      if (k >= count || startpos[k] > f.p0 || alongtrk[k] == -1 || ++steps > kMaxSteps) {
-        returned = f.success;
-        frames.pop_back();
-        break;
-      }
-      if (starttrk[k] == f.track) {
-        if (!visited[k]) {
-          f.reached = alongtrk[k] == 0;
-          if (f.reached) PushLink(result, startpos[k], starttrk[k], alongtrk[k]);
-          f.expanding = true;
-          int from = next[k];
-          if (from < count) {
-            frames.push_back(Frame{alongtrk[k], startpos[from], from});
-            descended = true;
-          } else {
-            // Nothing lies beyond this position: that search finds nothing.
-            returned = false;
-            break;
-          }
-          continue;
-        }
-        if (found[k]) f.success = true;
-      }
-      ++f.k;
-    }
-    if (steps > kMaxSteps) {
-      // Give up: keep what was found, report the start's own outcome.
-      return frames.empty() ? returned : frames.front().success;
-    }
+    int id = outcomes.TrackId(starttrk[k]);
+    if (id < 0 || k >= reachedUntil[static_cast<size_t>(id)]) continue;
+    visited[k] = true;
+    bool reached = alongtrk[k] == 0;
+    bool beyond = outcomes.Beyond(k);
+    found[k] = reached || beyond;
+    // A link is given once when it joins the main track and once more when
+    // the search beyond it succeeds.
+    if (reached) PushLink(result, startpos[k], starttrk[k], alongtrk[k]);
+    if (beyond) PushLink(result, startpos[k], starttrk[k], alongtrk[k]);
+    int from = next[static_cast<size_t>(k)];
+    int alongId = outcomes.TrackId(alongtrk[k]);
+    if (from < count && alongId >= 0) searches.push({from, alongId});
   }
-  return returned;
+  return outcomes.Succeeds(start, track);
 }

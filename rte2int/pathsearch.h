@@ -18,9 +18,10 @@
 // which points were searched and whether they led back. True when some
 // path from this group reached the main track.
 //
-// The search walks the groups with an explicit stack, so long routes cannot
-// exhaust the call stack, and stops after a fixed amount of work on
-// pathological layouts.
+// Each point is settled once, in two sweeps over the list (one from the
+// end for which points lead back, one from `start` for which are
+// searched), so the work grows with the number of points times the log of
+// it, whatever the order of the positions, and the call stack stays flat.
 bool SearchPathA(const int* startpos, const int* starttrk, const int* alongtrk, int count,
                  int start, int track, Stack* result, bool* visited, bool* found);
 

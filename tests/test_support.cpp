@@ -6,6 +6,16 @@
 #include <random>
 #include <sstream>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+extern char** environ;
+#endif
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -101,4 +111,100 @@ FakeWinePrefix::FakeWinePrefix(const std::string& folder)
 void FakeWinePrefix::MapDrive(char letter, const std::string& target) const {
   std::error_code ec;
   fs::create_directory_symlink(target, path_ + "/dosdevices/" + std::string(1, letter) + ":", ec);
+}
+
+namespace {
+
+std::string WithoutCarriageReturns(std::string text) {
+  std::string kept;
+  for (size_t i = 0; i < text.size(); ++i)
+    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) kept += text[i];
+  return kept;
+}
+
+#ifdef _WIN32
+// One argument as the C runtime splits a Windows command line back.
+std::string QuotedForWindows(const std::string& arg) {
+  if (!arg.empty() && arg.find_first_of(" \t\"") == std::string::npos) return arg;
+  std::string quoted = "\"";
+  size_t backslashes = 0;
+  for (char c : arg) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, '\\');
+  return quoted + "\"";
+}
+
+HANDLE Inheritable(const std::string& path, bool write) {
+  SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
+  return CreateFileA(path.c_str(), write ? GENERIC_WRITE : GENERIC_READ,
+                     FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
+                     write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+#endif
+
+}  // namespace
+
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args) {
+  static unsigned counter = 0;
+  std::string capture = (fs::temp_directory_path() /
+                         ("linewright-run-" + std::to_string(std::random_device()()) + "-" +
+                          std::to_string(++counter) + "-"))
+                            .string();
+  ProgramRun run;
+#ifdef _WIN32
+  std::string line = QuotedForWindows(program);
+  for (const std::string& a : args) line += " " + QuotedForWindows(a);
+  std::vector<char> buffer(line.begin(), line.end());
+  buffer.push_back('\0');
+  STARTUPINFOA si;
+  ZeroMemory(&si, sizeof si);
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESTDHANDLES;
+  si.hStdInput = Inheritable("NUL", false);
+  si.hStdOutput = Inheritable(capture + "out", true);
+  si.hStdError = Inheritable(capture + "err", true);
+  PROCESS_INFORMATION pi;
+  if (CreateProcessA(program.c_str(), buffer.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                     &si, &pi)) {
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    DWORD code = 0;
+    if (GetExitCodeProcess(pi.hProcess, &code)) run.status = static_cast<int>(code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+  }
+  for (HANDLE h : {si.hStdInput, si.hStdOutput, si.hStdError})
+    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+#else
+  std::vector<std::string> words{program};
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(&w[0]);
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, (capture + "out").c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 2, (capture + "err").c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  pid_t pid;
+  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
+    int raw = 0;
+    if (waitpid(pid, &raw, 0) == pid && WIFEXITED(raw)) run.status = WEXITSTATUS(raw);
+  }
+  posix_spawn_file_actions_destroy(&actions);
+#endif
+  run.out = WithoutCarriageReturns(ReadFile(capture + "out"));
+  run.err = WithoutCarriageReturns(ReadFile(capture + "err"));
+  std::error_code ec;
+  fs::remove(capture + "out", ec);
+  fs::remove(capture + "err", ec);
+  return run;
 }

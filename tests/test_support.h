@@ -2,6 +2,7 @@
 #define LINEWRIGHT_TESTS_TEST_SUPPORT_H
 
 #include <string>
+#include <vector>
 
 #include "platform/messages.h"
 
@@ -65,6 +66,17 @@ class FakeWinePrefix {
   std::string path_;
   ScopedEnvironment variable_;
 };
+
+// What a program run by RunProgram did.
+struct ProgramRun {
+  int status = -1;  // exit status; -1 when it could not be run or did not exit
+  std::string out;  // standard output and error, with Windows' CR LF line
+  std::string err;  // ends read as LF
+};
+
+// Runs a program with its arguments (no shell), standard input empty, in
+// the working folder, and waits for it to end.
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args);
 
 // Records every message for the lifetime of the object.
 class RecordedMessages : public platform::RecordingMessageSink {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <utility>
 
 #include "core/mheader.h"
 #include "core/rteprocs.h"
@@ -28,13 +29,6 @@ struct WrittenFolder {
 };
 // Keyed by the field of `global` it belongs to.
 std::map<const std::string*, WrittenFolder> written_folders;
-
-// What the configuration file stores for a folder field.
-const std::string& SavedForm(const std::string& field) {
-  auto it = written_folders.find(&field);
-  if (it != written_folders.end() && it->second.local == field) return it->second.written;
-  return field;
-}
 
 // Strips the line end, then one trailing separator unless the line is a
 // root such as "c:\" or "/".
@@ -62,9 +56,15 @@ void ScanNumbers(const std::string& line, int* const* fields, int count) {
 
 }  // namespace
 
-void SetFolderSetting(std::string* field, const std::string& written) {
+void SetFolderSetting(std::string* field, std::string written) {
   *field = platform::LocalPath(written);
-  written_folders[field] = {written, *field};
+  written_folders[field] = {std::move(written), *field};
+}
+
+const std::string& FolderAsSaved(const std::string& field) {
+  auto it = written_folders.find(&field);
+  if (it != written_folders.end() && it->second.local == field) return it->second.written;
+  return field;
 }
 
 void DropTrailingSeparator(std::string* folder) {
@@ -96,13 +96,20 @@ void ResetGlobals() {
   written_folders.clear();
 }
 
-void LoadConfig() {
+void SetDefaultFolders(Settings* settings) {
+  settings->simfolder = "c:\\program files\\kavo";
+  settings->routefolder = "c:\\program files\\kavo\\railway\\route";
+  settings->trainfolder = "c:\\program files\\kavo\\train";
+  settings->simexe = "kavo.exe";
+}
+
+bool LoadConfig() {
   std::ifstream in(kConfigFileName, std::ios::binary);
-  if (!in) {
-    SetFolderSetting(&global.simfolder, "c:\\program files\\kavo");
-    SetFolderSetting(&global.routefolder, "c:\\program files\\kavo\\railway\\route");
-    SetFolderSetting(&global.trainfolder, "c:\\program files\\kavo\\train");
-    global.simexe = "kavo.exe";
+  bool found = static_cast<bool>(in);
+  if (!found) {
+    SetDefaultFolders(&global);
+    for (std::string* folder : {&global.simfolder, &global.routefolder, &global.trainfolder})
+      SetFolderSetting(folder, *folder);
   } else {
     std::string line;
     std::string* lines1to4[] = {&global.simfolder, &global.routefolder, &global.trainfolder,
@@ -131,13 +138,14 @@ void LoadConfig() {
   }
   global.browsefolder = global.routefolder;
   global.outroutepath = OutRoutePath(global.routefolder);
+  return found;
 }
 
 bool SaveConfig() {
   std::string text;
-  text += SavedForm(global.simfolder) + "\n";
-  text += SavedForm(global.routefolder) + "\n";
-  text += SavedForm(global.trainfolder) + "\n";
+  text += FolderAsSaved(global.simfolder) + "\n";
+  text += FolderAsSaved(global.routefolder) + "\n";
+  text += FolderAsSaved(global.trainfolder) + "\n";
   text += global.simexe + "\n";
   auto join = [](std::initializer_list<int> values) {
     std::string s;

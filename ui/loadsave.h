@@ -56,9 +56,12 @@ extern const char kConfigFileName[];
 extern const char kOutRouteName[];
 
 void ResetGlobals();
+// The folders a first run starts from: the simulator's usual place.
+void SetDefaultFolders(Settings* settings);
 // Reads the configuration file (or sets the default folders when there is
 // none), then derives browsefolder and outroutepath from routefolder.
-void LoadConfig();
+// False when there was no configuration file.
+bool LoadConfig();
 // Writes the configuration file. On failure reports it and returns false.
 bool SaveConfig();
 // Sets one of the folder settings (simfolder, routefolder, trainfolder)
@@ -66,7 +69,10 @@ bool SaveConfig();
 // the local folder it names (a drive-letter folder is found in the Wine
 // prefix off Windows), and the configuration file keeps `written` for as
 // long as the field still holds that folder.
-void SetFolderSetting(std::string* field, const std::string& written);
+void SetFolderSetting(std::string* field, std::string written);
+// A field of `global` as the configuration file stores it: the text it
+// was set from while it still holds that folder, else the field itself.
+const std::string& FolderAsSaved(const std::string& field);
 // Removes one trailing "\" or "/" from a folder setting, unless the
 // folder is a root such as "c:\" or "/".
 void DropTrailingSeparator(std::string* folder);

@@ -27,4 +27,16 @@ std::vector<std::string> SimulatorArguments();
 // the message sink.
 bool GenerationRun(int kind, platform::ProgressSink* progress);
 
+// The two halves of GenerationRun, for a caller that reports the written
+// output before the simulator starts. WriteRunOutput does everything but
+// the start: for a launch it loads the signal system, and for a create or
+// launch run it installs the turnout signs that are missing in the
+// simulator's object folder (saying so through the message sink's note).
+// The stages are labelled for the progress sink: "reading route",
+// "running script", "writing route", "writing chart".
+bool WriteRunOutput(int kind, platform::ProgressSink* progress);
+// Starts the simulator on the written route; false after a reported
+// failure.
+bool StartSimulator();
+
 #endif

@@ -4,15 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "test_support.h"
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 namespace {
 
@@ -29,12 +24,10 @@ TEST(WinePrefixRunTest, DefaultFoldersFindKavoInstalledUnderWine) {
            fs::copy_options::recursive);
   fs::copy(SourcePath("sample/kavo/train"), kavo + "/Train", fs::copy_options::recursive);
 
-  std::string command = "'" + std::string(LINEWRIGHT_PROGRAM) + "' generate --route '" + kavo +
-                        "/RAILWAY/Route/Starter/starter.csv' --train 'Blue Arrow' --kind create "
-                        "--seed 4 > out.txt 2>&1";
-  int rc = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(rc));
-  EXPECT_EQ(WEXITSTATUS(rc), 0) << ReadFile("out.txt");
+  ProgramRun run = RunProgram(LINEWRIGHT_PROGRAM, {"generate", "--route",
+                                                   kavo + "/RAILWAY/Route/Starter/starter.csv",
+                                                   "--train", "Blue Arrow", "--kind", "create"});
+  EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(fs::is_regular_file(kavo + "/RAILWAY/Route/linewrighttemp.csv"));
   // The settings keep the Windows folders, as on Windows.
   std::string config = ReadFile(dir.File("linewright10_2.cfg"));

@@ -29,6 +29,13 @@ class SampleRunTest : public ::testing::TestWithParam<SampleRoute> {
   void SetUp() override { ResetGlobals(); }
   void TearDown() override { ResetGlobals(); }
 
+  // A simulator folder with an empty object folder, where a create run
+  // puts the turnout signs.
+  static void UseSimulatorFolder(const ScratchDir& dir) {
+    global.simfolder = dir.File("kavo");
+    fs::create_directories(dir.File("kavo/railway/object"));
+  }
+
   // Compares `actual` with an expected file, or rewrites that file.
   static void ExpectFile(const std::string& name, const std::string& actual) {
     std::string path = SourcePath("tests/int2rte/expected/" + name);
@@ -56,6 +63,7 @@ TEST_P(SampleRunTest, WritesTheExpectedRouteAndChart) {
   global.routetype = RouteTypeOf(sample.file);
   global.trainname = "Blue Arrow";
   global.outroutepath = OutRoutePath(routes);
+  UseSimulatorFolder(dir);
   RecordedMessages messages;
 
   platform::SeedRandom(20);
@@ -89,6 +97,7 @@ TEST_F(SampleRunTest, PassingLoopIsTakenThroughTheWholeRun) {
   global.trainname = "Blue Arrow";
   global.outroutepath = OutRoutePath(routes);
   global.alternativechance = 100;
+  UseSimulatorFolder(dir);
   RecordedMessages messages;
 
   platform::SeedRandom(3);

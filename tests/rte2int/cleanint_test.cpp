@@ -133,6 +133,56 @@ TEST_F(CleanUpTest, LinksAtAPositionWithoutDistanceLineDoNotHoldUpLaterOnes) {
       << dump;
 }
 
+TEST_F(CleanUpTest, RailOnAnInactiveTrackStartsItAfresh) {
+  // Track 1 ends on its jump back at 25; at 50 a plain "rail" starts it
+  // again, and its first step must not be held against that jump.
+  for (const char* restart : {".Rail", ".RailStart"}) {
+    std::string route = std::string("With Track\n0,.Rail 1;3.5;0,\n25,.Rail 1;-0.1;0,\n50,") +
+                        restart + " 1;0;0,\n75,.Rail 1;0;0,\n100,\n";
+    std::string dump = Read(route);
+    EXPECT_EQ(DumpLines(dump, "-2 cleanup | 1 | 0 | 1") + DumpLines(dump, "-2 cleanup | 1 | 1"),
+              "-2 cleanup | 1 | 0 | 1\n-2 cleanup | 1 | 1 | 0\n")
+        << route;
+    EXPECT_NE(dump.find("-2 cleanup | 1 | 0 | 1\n0 distance | 50\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("-2 cleanup | 1 | 1 | 0\n0 distance | 75\n"), std::string::npos) << dump;
+  }
+}
+
+TEST_F(CleanUpTest, EveryLinkOfFifteenLevelSideTracksIsKept) {
+  // Every side track lies on the main track at every position, so each
+  // inner position links all 16 tracks with each other. A search that
+  // rescans a position's points for every search into it needs some 55
+  // million steps for 800 positions: no bound on the work may cut the
+  // links short.
+  const int positions = 800;
+  std::string route = "With Track\n";
+  for (int p = 0; p < positions; ++p) {
+    const char* command = p == 0 ? ".RailStart" : p == positions - 1 ? ".RailEnd" : ".Rail";
+    route += std::to_string(p * 25) + ",";
+    for (int t = 1; t < 16; ++t) route += command + (" " + std::to_string(t)) + ";0;0,";
+    route += "\n";
+  }
+  route += std::to_string(positions * 25) + ",\n";
+  std::string dump = Read(route);
+  size_t links = 0;
+  for (size_t at = dump.find("-2 cleanup | 1 |"); at != std::string::npos;
+       at = dump.find("-2 cleanup | 1 |", at + 1))
+    ++links;
+  EXPECT_EQ(links, static_cast<size_t>(16 + 256 * (positions - 2) + 16));
+}
+
+TEST_F(CleanUpTest, ManyTrackCommandsAtOnePositionAreAllSeen) {
+  // Side track 2 runs level from 0 to 50; at 25 it comes after 300
+  // commands for a raised track 1, and still meets the main track there.
+  std::string route = "With Track\n0,.RailStart 2;0;0,\n25,";
+  for (int k = 1; k <= 300; ++k) route += ".Rail 1;" + std::to_string(k) + ";50,";
+  route += ".Rail 2;0;0,\n50,.RailEnd 2;0;0,\n75,\n";
+  std::string dump = Read(route);
+  EXPECT_EQ(DumpLines(dump, "-2 cleanup | 1 | 0 | 2") + DumpLines(dump, "-2 cleanup | 1 | 2"),
+            "-2 cleanup | 1 | 0 | 2\n-2 cleanup | 1 | 0 | 2\n-2 cleanup | 1 | 2 | 0\n"
+            "-2 cleanup | 1 | 2 | 2\n-2 cleanup | 1 | 2 | 0\n");
+}
+
 TEST_F(CleanUpTest, WrongDistanceOrderIsReportedWhenAskedAndKept) {
   global.showerrors = 1;
   std::string dump = Read("0,\n200,\n100,\n");

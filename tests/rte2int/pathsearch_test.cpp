@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -17,12 +20,18 @@ struct Points {
   }
 };
 
-std::vector<std::string> Search(const Points& p, bool* success) {
-  int count = static_cast<int>(p.pos.size());
+// The links pushed by a search from the first point on the main track; the
+// visited and found flags go to `visited` and `found` when given.
+std::vector<std::string> Search(const Points& p, bool* success,
+                                std::vector<bool>* visitedOut = nullptr,
+                                std::vector<bool>* foundOut = nullptr) {
+  size_t count = p.pos.size();
   std::unique_ptr<bool[]> visited(new bool[count + 1]()), found(new bool[count + 1]());
   Stack result;
-  *success = SearchPathA(p.pos.data(), p.trk.data(), p.along.data(), count, 0, 0, &result,
-                         visited.get(), found.get());
+  *success = SearchPathA(p.pos.data(), p.trk.data(), p.along.data(), static_cast<int>(count), 0,
+                         0, &result, visited.get(), found.get());
+  if (visitedOut != nullptr) visitedOut->assign(visited.get(), visited.get() + count);
+  if (foundOut != nullptr) foundOut->assign(found.get(), found.get() + count);
   std::vector<std::string> links;
   while (!result.IsEmpty()) links.push_back(result.PopStringE(true));
   return links;
@@ -76,6 +85,61 @@ TEST(PathSearchTest, LongRoutesDoNotExhaustTheCallStack) {
   std::vector<std::string> links = Search(p, &success);
   EXPECT_TRUE(success);
   EXPECT_GE(links.size(), static_cast<size_t>(2 * groups));
+}
+
+// The search written out as plain recursion, one group at a time, the way
+// the links are defined: the result the fast search must give.
+bool PlainSearch(const Points& p, int start, int track, std::vector<std::string>* links,
+                 std::vector<bool>* visited, std::vector<bool>* found) {
+  int count = static_cast<int>(p.pos.size());
+  bool success = false;
+  for (int k = start; k < count && p.pos[k] <= p.pos[start] && p.along[k] != -1; ++k) {
+    if (p.trk[k] != track) continue;
+    if (!(*visited)[k]) {
+      char link[64];
+      std::snprintf(link, sizeof link, "%d, %02d -> %02d\r\n", p.pos[k], p.trk[k], p.along[k]);
+      bool reached = p.along[k] == 0;
+      if (reached) links->push_back(link);
+      bool beyond = PlainSearch(p, NextPFOffset(p.pos.data(), count, k), p.along[k], links,
+                                visited, found);
+      if (beyond) links->push_back(link);
+      (*visited)[k] = true;
+      (*found)[k] = reached || beyond;
+    }
+    if ((*found)[k]) success = true;
+  }
+  return success;
+}
+
+TEST(PathSearchTest, AgreesWithThePlainSearchOnRandomLayouts) {
+  std::mt19937 random(8);
+  for (int layout = 0; layout < 3000; ++layout) {
+    // Groups of meetings among four tracks, some followed by end points;
+    // positions mostly go forward, now and then back or stand still.
+    Points p;
+    int pos = 0;
+    int groups = 1 + static_cast<int>(random() % 12);
+    for (int g = 0; g < groups; ++g) {
+      for (int m = static_cast<int>(random() % 6); m > 0; --m)
+        p.Add(pos, static_cast<int>(random() % 4), static_cast<int>(random() % 4));
+      for (int e = static_cast<int>(random() % 3); e > 0; --e)
+        p.Add(pos, static_cast<int>(random() % 4), -1);
+      pos += static_cast<int>(random() % 6) * 10 - 10;
+    }
+    std::vector<std::string> expected;
+    std::vector<bool> visitedPlain(p.pos.size()), foundPlain(p.pos.size());
+    bool expectedSuccess =
+        !p.pos.empty() && PlainSearch(p, 0, 0, &expected, &visitedPlain, &foundPlain);
+    std::sort(expected.begin(), expected.end());
+    bool success = false;
+    std::vector<bool> visited, found;
+    std::vector<std::string> links = Search(p, &success, &visited, &found);
+    std::sort(links.begin(), links.end());
+    ASSERT_EQ(links, expected) << "layout " << layout;
+    ASSERT_EQ(success, expectedSuccess) << "layout " << layout;
+    ASSERT_EQ(visited, visitedPlain) << "layout " << layout;
+    ASSERT_EQ(found, foundPlain) << "layout " << layout;
+  }
 }
 
 TEST(PathSearchTest, NextOffsetAndOrdering) {

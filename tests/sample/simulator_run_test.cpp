@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -15,10 +14,6 @@
 #include "ui/loadsave.h"
 #include "ui/run.h"
 #include "ui/simstart.h"
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 namespace {
 
@@ -187,20 +182,6 @@ TEST(SimulatorRun, ExitStatusTellsWhatWentWrong) {
   EXPECT_NE(out.find("result: command line refused\nexit status: 2\n"), std::string::npos) << out;
 }
 
-// Runs a program, waits for it and gives its exit status (-1 when it could
-// not be run). The shells differ: sh off Windows, cmd on Windows.
-int RunAndWait(const std::string& program, const std::string& arguments) {
-#ifdef _WIN32
-  // cmd drops the outer quotes of the whole line.
-  std::string command = "\"\"" + program + "\" " + arguments + " > NUL 2>&1\"";
-  return std::system(command.c_str());
-#else
-  std::string command = "'" + program + "' " + arguments + " > /dev/null 2>&1";
-  int rc = std::system(command.c_str());
-  return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-#endif
-}
-
 // The built program, copied as kavo.exe into a folder with blanks and
 // started the way a launch run starts it (the command line it gets differs
 // by platform): it reads the route and reports beside itself.
@@ -230,7 +211,7 @@ TEST(SimulatorProgram, StartsFromAFolderWithBlanksAndReportsBesideItself) {
   EXPECT_NE(report.find("developer mode: on\n"), std::string::npos) << report;
   EXPECT_NE(report.find("result: route accepted\n"), std::string::npos) << report;
 
-  EXPECT_EQ(RunAndWait(SimulatorProgram(), ""), kavosim::kExitBadCommandLine);
+  EXPECT_EQ(RunProgram(SimulatorProgram(), {}).status, kavosim::kExitBadCommandLine);
   ResetGlobals();
 }
 
