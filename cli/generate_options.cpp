@@ -159,7 +159,8 @@ bool CheckFolders(const GenerateRequest& request, std::string* error) {
     bool needed = given || option.text == &Settings::trainfolder || request.kind != kRunChart;
     const std::string& folder = global.*(option.text);
     if (!needed || platform::IsDirectory(folder)) continue;
-    std::string message = std::string("the ") + option.label + " '" + folder + "'";
+    std::string message = std::string("the ") + option.label + " '" + FolderAsSaved(folder) + "'";
+    if (FolderAsSaved(folder) != folder) message += " (in the Wine prefix: '" + folder + "')";
     if (given)
       message += " given with --" + std::string(option.name) + " does not exist";
     else

@@ -37,6 +37,19 @@ TEST(WinePrefixRunTest, DefaultFoldersFindKavoInstalledUnderWine) {
             "c:\\program files\\kavo\\train\n"
             "kavo.exe\n");
 }
+
+TEST(WinePrefixRunTest, AMissingInstallationIsNamedAsSetAndAsLookedFor) {
+  ScratchDir dir;
+  FakeWinePrefix prefix(dir.File("prefix"));
+  ASSERT_TRUE(WriteFile(dir.File("r.csv"), "With Track\r\n0,\r\n"));
+  ProgramRun run = RunProgram(LINEWRIGHT_PROGRAM, {"generate", "--route", dir.File("r.csv"),
+                                                   "--train", "Blue Arrow", "--kind", "create"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "linewright: the simulator folder 'c:\\program files\\kavo' (in the Wine prefix: '" +
+                         fs::canonical(prefix.DriveC()).string() +
+                         "/program files/kavo') does not exist; set it with --sim-folder DIR (it "
+                         "is saved for later runs)\n");
+}
 #endif
 
 }  // namespace
