@@ -15,6 +15,16 @@ rm -rf "$scratch"
 mkdir -p "$work"
 cp -R sample/kavo "$kavo"
 cp build/sample/kavosim "$kavo/kavo.exe"
+# Signal systems live in the working folder: the sample's Semaphore Arms.
+cp -R sample/sigsys/. "$work/"
+
+if [ "${1:-}" = "--gui" ]; then
+  # The window takes its folders from the settings file in its working
+  # folder; without a display it says so and prints its usage.
+  printf '%s\n' "$kavo" "$kavo/railway/route" "$kavo/train" kavo.exe > "$work/linewright10_2.cfg"
+  cd "$work"
+  exec "$root/build/cli/linewright"
+fi
 
 route="${1:-$kavo/railway/route/Starter/starter.csv}"
 case "$route" in
@@ -26,6 +36,15 @@ lw="$root/build/cli/linewright"
 folders=(--sim-folder "$kavo" --route-folder "$kavo/railway/route"
          --train-folder "$kavo/train" --sim-exe kavo.exe)
 
+# Whose signal bitmaps the simulator folder holds.
+signals() {
+  if cmp -s "$kavo/signal1.bmp" "$root/sample/kavo/signal1.bmp"; then
+    echo "the simulator's own"
+  else
+    echo "exchanged with $(cat "$work/sigswap.linewright" 2>/dev/null || echo '?')"
+  fi
+}
+
 # Prints "label: path" only for a file the runs made.
 show() {
   [ -e "$2" ] && printf '%-12s %s\n' "$1:" "$2"
@@ -33,12 +52,13 @@ show() {
 }
 
 cd "$work"
-echo "== Launch run: $route with train '$train'"
+echo "== Launch run: $route with train '$train', signal system Semaphore Arms"
 status=0
 # The simulator is started detached and prints to the same output, so
 # collect both and show them once it has written its report.
 "$lw" generate --route "$route" --train "$train" --kind launch --seed 1 \
-  --signals medium --alternative-chance 50 "${folders[@]}" > "$scratch/launch.out" || status=$?
+  --signals medium --alternative-chance 50 --signal-system "Semaphore Arms" \
+  "${folders[@]}" > "$scratch/launch.out" || status=$?
 if [ "$status" -eq 0 ]; then
   for _ in $(seq 1 50); do
     [ -f "$kavo/kavosim-report.txt" ] && break
@@ -47,6 +67,7 @@ if [ "$status" -eq 0 ]; then
   sleep 0.2
 fi
 cat "$scratch/launch.out"
+echo "signal bitmaps: $(signals)"
 # The chart run starts a new log: keep the launch run's beside it.
 [ -f log.txt ] && cp log.txt launch-log.txt
 if [ "$status" -ne 0 ]; then
@@ -58,9 +79,10 @@ fi
 written="$kavo/railway/route/linewrighttemp.csv"
 [ -f "$written" ] && cp "$written" "$scratch/linewrighttemp.csv"
 
-echo "== Chart run"
+echo "== Chart run (every start puts exchanged signal bitmaps back first)"
 chart_status=0
 "$lw" generate --route "$route" --train "$train" --kind chart "${folders[@]}" || chart_status=$?
+echo "signal bitmaps: $(signals)"
 
 echo
 show "route" "$scratch/linewrighttemp.csv" &&

@@ -9,6 +9,7 @@
 #include "sigsys/sigsys.h"
 #include "sigsys/sigsys_list.h"
 #include "ui/run.h"
+#include "ui/start_options.h"
 
 namespace {
 
@@ -351,25 +352,12 @@ bool ApplyGenerateRequest(const GenerateRequest& request, std::time_t now, std::
 
   // A start time means a custom timetable unless another one was asked for.
   if (request.has_start_time && !request.timetable_given) global.timetablemode = kTimetableCustom;
-  switch (global.timetablemode) {
-    case kTimetableCustom:
-      if (request.has_start_time) global.starttime = request.start_time;
-      break;
-    case kTimetableRealTime: {
-      std::tm local{};
-#ifdef _WIN32
-      localtime_s(&local, &now);
-#else
-      localtime_r(&now, &local);
-#endif
-      global.starttime = local.tm_hour * 3600 + local.tm_min * 60 + (local.tm_sec / 30) * 30 + 60;
-      break;
-    }
-    case kTimetableRandom:
-      global.starttime = (platform::Random() % 1440) * 60;
-      break;
-    default:
-      break;
+  // The custom time was checked when it was read; the other modes pick
+  // their time as the options dialog does.
+  if (global.timetablemode == kTimetableCustom) {
+    if (request.has_start_time) global.starttime = request.start_time;
+  } else {
+    global.starttime = StartTimeFor(global.timetablemode, std::string(), now, global.starttime);
   }
 
   sigsys.name = signal_system;

@@ -3,7 +3,9 @@
 #include <cstdio>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 #else
 #include <dirent.h>
@@ -22,16 +24,14 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
   return joined;
 }
 
-#ifndef _WIN32
-namespace {
-
-bool Exists(const std::string& path) {
+bool PathExists(const std::string& path) {
+#ifdef _WIN32
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+#else
   struct stat st;
   return stat(path.c_str(), &st) == 0;
-}
-
-}  // namespace
 #endif
+}
 
 std::string ResolveRoutePath(const std::string& folder, const std::string& relative) {
 #ifdef _WIN32
@@ -46,7 +46,7 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
   for (char& c : written)
     if (c == '\\') c = '/';
   std::string direct = JoinPath(folder, written);
-  if (Exists(direct)) return direct;
+  if (PathExists(direct)) return direct;
   // Walk the parts, matching each one without regard to case.
   std::string current = folder;
   size_t start = 0;
@@ -57,7 +57,7 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
     start = slash + 1;
     if (part.empty() || part == ".") continue;
     std::string candidate = JoinPath(current, part);
-    if (!Exists(candidate)) {
+    if (!PathExists(candidate)) {
       std::vector<DirEntry> entries;
       if (!ListDirectory(current, &entries)) return direct;
       // Of several spellings the first in byte order, whatever order the
@@ -92,9 +92,23 @@ bool WriteFileReplacing(const std::string& path, const char* data, std::size_t s
   return ok;
 }
 
-bool WriteNewFile(const std::string& path, const char* data, std::size_t size) {
+std::FILE* OpenNewFile(const std::string& path) {
+#ifdef _WIN32
+  // Windows' fopen takes no "x": it would open, and empty, a file that is
+  // already there.
+  int fd = _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+  if (fd < 0) return nullptr;
+  std::FILE* f = _fdopen(fd, "wb");
+  if (f == nullptr) _close(fd);
+  return f;
+#else
   // "x": fail rather than open a file that is already there.
-  std::FILE* f = std::fopen(path.c_str(), "wbx");
+  return std::fopen(path.c_str(), "wbx");
+#endif
+}
+
+bool WriteNewFile(const std::string& path, const char* data, std::size_t size) {
+  std::FILE* f = OpenNewFile(path);
   if (f == nullptr) return false;
   bool ok = size == 0 || std::fwrite(data, 1, size, f) == size;
   if (std::fclose(f) != 0) ok = false;

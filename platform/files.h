@@ -2,6 +2,7 @@
 #define LINEWRIGHT_PLATFORM_FILES_H
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,11 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
 // Writes `size` bytes to a temporary file beside `path`, then renames it
 // over `path`. False (and the target untouched) when any step fails.
 bool WriteFileReplacing(const std::string& path, const char* data, std::size_t size);
+// True when something (a file or a folder) exists at `path`.
+bool PathExists(const std::string& path);
+// Opens a new file `path` for writing bytes, only when nothing of that
+// name exists: null when it exists or cannot be made. The caller closes it.
+std::FILE* OpenNewFile(const std::string& path);
 // Creates `path` with `size` bytes, only when nothing of that name exists:
 // an existing file is never replaced. False when it existed or any step
 // failed (a partly written file is removed).

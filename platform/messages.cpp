@@ -42,4 +42,22 @@ bool AskChoice(const std::string& caption, const std::string& text) {
   return current_sink->Choice(caption, text);
 }
 
+void DistinctErrors::Error(const std::string& text) {
+  auto found = index_.find(text);
+  if (found != index_.end()) {
+    ++seen_[found->second].count;
+    return;
+  }
+  index_.emplace(text, seen_.size());
+  seen_.push_back({text, 0});
+  previous_->Error(text);
+}
+
+std::vector<DistinctErrors::Repeat> DistinctErrors::Repeats() const {
+  std::vector<Repeat> repeats;
+  for (const Repeat& r : seen_)
+    if (r.count > 0) repeats.push_back(r);
+  return repeats;
+}
+
 }  // namespace platform

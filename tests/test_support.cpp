@@ -86,6 +86,15 @@ void SetVariable(const std::string& name, const char* value) {
 
 }  // namespace
 
+namespace {
+
+// Tests never look into the machine's own Wine prefix: WINEPREFIX names a
+// folder that does not exist unless a test makes a prefix of its own.
+const ScopedEnvironment kNoWinePrefix(
+    "WINEPREFIX", (fs::temp_directory_path() / "linewright-tests-no-wine-prefix").string().c_str());
+
+}  // namespace
+
 ScopedEnvironment::ScopedEnvironment(const std::string& name, const char* value) : name_(name) {
   const char* old = std::getenv(name.c_str());
   had_value_ = old != nullptr;

@@ -54,10 +54,16 @@ bool GenerationRun(int kind, platform::ProgressSink* progress) {
 
 bool WriteRunOutput(int kind, platform::ProgressSink* progress) {
   if (kind == kRunCancel) return false;
-  if (kind == kRunLaunch) LoadSignalSystem();
+  // The log holds this run from its start, signal bitmaps included.
+  platform::RemoveFile("log.txt");
+  // Bitmaps a launch exchanged stay for the simulator until the next start.
+  RestoreDefaultSignals();
+  // Every route-writing run needs a custom system's templates; only a
+  // launch exchanges its bitmaps. A system that cannot be loaded leaves the
+  // route its own signals.
+  LoadSignalSystem(kind == kRunLaunch);
 
   std::string routePath = platform::JoinPath(global.browsefolder, global.routefile);
-  platform::RemoveFile("log.txt");
   bool read;
   {
     platform::ProgressStage stage(progress, "reading route");

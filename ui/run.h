@@ -20,9 +20,11 @@ std::string SimulatorCommandLine();
 std::string SimulatorProgram();
 std::vector<std::string> SimulatorArguments();
 
-// One generation run over the route chosen in `global`: reads the route,
-// then writes the route (create, launch) or the chart (chart), and for a
-// launch starts the simulator. True when the run wrote its output (and,
+// One generation run over the route chosen in `global`: puts back signal
+// bitmaps an earlier launch left exchanged, loads the chosen signal system
+// (a launch also exchanges its bitmaps), reads the route, then writes the
+// route (create, launch) or the chart (chart), and for a launch starts the
+// simulator. True when the run wrote its output (and,
 // for a launch, the simulator was started). Failures are reported through
 // the message sink.
 bool GenerationRun(int kind, platform::ProgressSink* progress);

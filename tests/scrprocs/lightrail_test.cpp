@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "sigsys/sigsys.h"
 #include "test_support.h"
 #include "ui/loadsave.h"
 #include "ui/run.h"
@@ -23,6 +24,7 @@ TEST(LightRailRoute, KeepsEveryIncludedCommandInTheWrittenRoute) {
   fs::copy(SourcePath("tests/scrprocs/lightrail"), routes + "/lightrail", fs::copy_options::recursive);
   fs::create_directories(dir.File("kavo/railway/object"));
   ResetGlobals();
+  sigsys = SignalSystem();  // the simulator's own signals
   global.simfolder = dir.File("kavo");
   global.routefolder = routes;
   global.browsefolder = routes + "/lightrail";
@@ -39,8 +41,8 @@ TEST(LightRailRoute, KeepsEveryIncludedCommandInTheWrittenRoute) {
             "with structure\r\n.rail(0) tram\\rail.b3d,\r\n.freeobj(0) tram\\shelter.b3d,\r\n"
             ".freeobj(1) tram\\mast.b3d,\r\n.beacon(0) tram\\balise.b3d,\r\nwith track\r\n"
             "0,.railtype 0;0,\r\n50,.beacon 0;21;-2;0;0,\r\n100,.beacon 0;22;-2;0;0,\r\n"
-            "150,.beacon 0;23;-2;0;0,\r\n200,.sta Depot;;08.00;0;1;0;0;;20;60;;0,.stop 0,\r\n"
-            "400,.sta Harbour;08.05;;1;1;0;0;;20;60;;0,.stop 0,\r\n450,.freeobj 0;0;-3;0;0,\r\n"
+            "150,.beacon 0;23;-2;0;0,\r\n200,.sta Depot;;8.0000;0;1;0;0;;20;60;;0,.stop 0,\r\n"
+            "400,.sta Harbour;8.0500;;1;1;0;0;;20;60;;0,.stop 0,\r\n450,.freeobj 0;0;-3;0;0,\r\n"
             "500,.freeobj 0;1;3;0;0,\r\n600,\r\nroute.developerid 40372958");
   ResetGlobals();
 }

@@ -17,8 +17,6 @@ class ConfigTest : public ::testing::Test {
     sigsys = SignalSystem();
   }
   ScratchDir dir_;
-  // The default folders stay as written unless a test makes a prefix.
-  ScopedEnvironment no_wine_{"WINEPREFIX", dir_.File("no wine prefix").c_str()};
 };
 
 TEST_F(ConfigTest, MissingFileGivesDefaultFolders) {
