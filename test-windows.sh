@@ -68,6 +68,9 @@ cleanup() {
 }
 trap cleanup EXIT
 echo "== Preparing the Wine prefix $WINEPREFIX"
+# One Wine server for the whole script: a server that is shutting down as
+# the next program starts drops it ("recvmsg: Connection reset by peer").
+"$wineserver" -p
 "$wine_loader" wineboot --init >/dev/null 2>&1 || true
 
 passed=0

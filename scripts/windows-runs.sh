@@ -67,33 +67,59 @@ check_report() {
   pass
 }
 
+# A working folder with the sample's signal system Semaphore Arms.
+new_work() {
+  rm -rf "$1"
+  mkdir -p "$1"
+  cp -R "$root/sample/sigsys/." "$1/"
+}
+
+# The simulator's signal bitmap is its own (else exchanged).
+own_signals() { cmp -s "$kavo/signal1.bmp" "$root/sample/kavo/signal1.bmp"; }
+
 if [ "$what" = all ]; then
   echo "== Launch run of the Windows program under Wine"
-  mkdir -p "$scratch/launch"
+  new_work "$scratch/launch"
   rm -f "$report"
   if (cd "$scratch/launch" && "$wine_loader" "$windows_lw" generate \
         --route 'c:\kavo\railway\route\Starter\starter.csv' --train 'Blue Arrow' --kind launch \
-        --seed 1 --signals medium --alternative-chance 50 "${folders[@]}" \
-        </dev/null >"$scratch/launch/out.txt" 2>&1); then
+        --seed 1 --signals medium --alternative-chance 50 --signal-system 'Semaphore Arms' \
+        "${folders[@]}" </dev/null >"$scratch/launch/out.txt" 2>&1); then
     check_report "Windows launch" 'route: c:\kavo\railway\route\linewrighttemp.csv' \
       'developer mode: off' 'train folder: Blue Arrow' 'warnings: 0' 'result: route accepted'
   else
     fail "Windows launch: linewright.exe failed"
     sed 's/^/    /' "$scratch/launch/out.txt"
   fi
+  # The launch exchanged the signal bitmaps; the next run puts them back.
+  if own_signals; then fail "Windows launch: the signal bitmaps were not exchanged"; else pass; fi
+  (cd "$scratch/launch" && "$wine_loader" "$windows_lw" generate \
+     --route 'c:\kavo\railway\route\Starter\starter.csv' --train 'Blue Arrow' --kind create \
+     </dev/null >"$scratch/launch/out2.txt" 2>&1) || true
+  if own_signals && [ ! -e "$scratch/launch/sigswap.linewright" ]; then
+    pass
+  else
+    fail "Windows create run after the launch: the signal bitmaps were not put back"
+    sed 's/^/    /' "$scratch/launch/out2.txt"
+  fi
 fi
 
 if [ "$what" = all ] || [ "$what" = compare ]; then
   echo "== The same outputs on Linux and on Windows"
-  # The start option sets the tests use, each with its seed.
+  # The start option sets the tests and run.sh use, each with its seed,
+  # and a few more.
+  every_option="--adhesion random --alternative-chance 100 --start-time 16.30 --tilting
+    --signal-distances --random-track-quality --random-dwell --random-traffic --random-start
+    --loose-timetable --developer-mode"
   option_sets=(
     "--seed 20"
-    "--seed 1 --signals medium --alternative-chance 50"
-    "--seed 3 --alternative-chance 100 --static-trains move"
-    "--seed 7 --signals strong --adhesion random --static-trains remove --alternative-chance 80
-     --timetable random --tilting --signal-distances --random-track-quality --random-dwell
-     --random-traffic --random-start --loose-timetable --developer-mode --show-errors --choice yes"
-    "--seed 11 --signals mild --adhesion bad --start-time 08.15 --loose-timetable"
+    "--seed 1 --signals medium --alternative-chance 50 --signal-system 'Semaphore Arms'"
+    "--seed 3 --alternative-chance 100"
+    "--seed 77 --signals mild --static-trains keep $every_option"
+    "--seed 77 --signals medium --static-trains remove --signal-system 'Semaphore Arms' $every_option"
+    "--seed 77 --signals strong --static-trains move $every_option"
+    "--seed 7 --signals strong --adhesion bad --static-trains remove --alternative-chance 80
+     --timetable random --show-errors --choice yes"
     "--seed 12 --adhesion good --timetable default --signal-system 'Kavo Default'"
   )
   routes=()
@@ -110,18 +136,26 @@ if [ "$what" = all ] || [ "$what" = compare ]; then
         label="$route, option set $((set_index + 1)), $kind"
         for side in linux windows; do
           work="$scratch/compare/$side"
-          rm -rf "$work"
-          mkdir -p "$work"
+          new_work "$work"
           rm -f "$kavo/railway/route/linewrighttemp.csv"
+          status=0
           if [ "$side" = linux ]; then
             (cd "$work" && "$linux_lw" generate --route "$kavo/railway/route/$route" \
                --train 'Red Hauler' --kind "$kind" "${options[@]}" "${folders[@]}" \
-               </dev/null >"$work/stdout" 2>"$work/stderr") || true
+               </dev/null >"$work/stdout" 2>"$work/stderr") || status=$?
           else
-            (cd "$work" && "$wine_loader" "$windows_lw" generate --route "$windows_route" \
-               --train 'Red Hauler' --kind "$kind" "${options[@]}" "${folders[@]}" \
-               </dev/null >"$work/stdout" 2>"$work/stderr") || true
+            for attempt in 1 2; do
+              status=0
+              (cd "$work" && "$wine_loader" "$windows_lw" generate --route "$windows_route" \
+                 --train 'Red Hauler' --kind "$kind" "${options[@]}" "${folders[@]}" \
+                 </dev/null >"$work/stdout" 2>"$work/stderr") || status=$?
+              # Wine itself, not the program, failed now and then: say so
+              # and try once more.
+              grep -q '^wine' "$work/stderr" || break
+              echo "note: $label: Wine failed to run the program ($(head -1 "$work/stderr"))"
+            done
           fi
+          echo "$status" >"$work/status"
           [ -f "$kavo/railway/route/linewrighttemp.csv" ] &&
             cp "$kavo/railway/route/linewrighttemp.csv" "$work/route.csv"
         done
@@ -134,7 +168,10 @@ if [ "$what" = all ] || [ "$what" = compare ]; then
           if [ ! -f "$l" ] || [ ! -f "$w" ]; then
             fail "$label: $f missing (linux: $([ -f "$l" ] && echo yes || echo no)," \
                  "windows: $([ -f "$w" ] && echo yes || echo no))"
-            sed 's/^/    /' "$scratch/compare/linux/stderr" "$scratch/compare/windows/stderr"
+            for side in linux windows; do
+              echo "    $side: exit status $(cat "$scratch/compare/$side/status")"
+              sed 's/^/    /' "$scratch/compare/$side/stdout" "$scratch/compare/$side/stderr"
+            done
             same=0
           elif ! cmp -s "$l" "$w"; then
             fail "$label: $f differs between Linux and Windows"
