@@ -17,6 +17,17 @@
 
 namespace platform {
 
+std::vector<std::string> SplitAt(const std::string& text, const char* separators) {
+  std::vector<std::string> pieces;
+  size_t start = 0;
+  for (;;) {
+    size_t end = text.find_first_of(separators, start);
+    pieces.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) return pieces;
+    start = end + 1;
+  }
+}
+
 std::string JoinPath(const std::string& folder, const std::string& name) {
   std::string joined = folder;
   joined += kPathSeparator;
@@ -49,12 +60,7 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
   if (PathExists(direct)) return direct;
   // Walk the parts, matching each one without regard to case.
   std::string current = folder;
-  size_t start = 0;
-  while (start <= written.size()) {
-    size_t slash = written.find('/', start);
-    if (slash == std::string::npos) slash = written.size();
-    std::string part = written.substr(start, slash - start);
-    start = slash + 1;
+  for (const std::string& part : SplitAt(written, "/")) {
     if (part.empty() || part == ".") continue;
     std::string candidate = JoinPath(current, part);
     if (!PathExists(candidate)) {

@@ -14,6 +14,10 @@ constexpr char kPathSeparator = '\\';
 constexpr char kPathSeparator = '/';
 #endif
 
+// The pieces of `text` between any of the `separators`, empty ones too
+// ("a//b" at "/" gives "a", "", "b").
+std::vector<std::string> SplitAt(const std::string& text, const char* separators);
+
 // folder + native separator + name, as "%s\%s" joins them.
 std::string JoinPath(const std::string& folder, const std::string& name);
 

@@ -1,5 +1,7 @@
 #include "platform/process.h"
 
+#include "platform/files.h"
+
 #include <cstring>
 
 #ifdef _WIN32
@@ -72,13 +74,7 @@ bool IsExecutableFile(const std::string& path) {
 std::string FindProgram(const std::string& program) {
   if (program.find('/') != std::string::npos) return IsExecutableFile(program) ? program : "";
   const char* path = std::getenv("PATH");
-  std::string folders = path != nullptr ? path : "/usr/bin:/bin";
-  size_t start = 0;
-  while (start <= folders.size()) {
-    size_t colon = folders.find(':', start);
-    if (colon == std::string::npos) colon = folders.size();
-    std::string folder = folders.substr(start, colon - start);
-    start = colon + 1;
+  for (const std::string& folder : SplitAt(path != nullptr ? path : "/usr/bin:/bin", ":")) {
     std::string candidate = (folder.empty() ? "." : folder) + "/" + program;
     if (IsExecutableFile(candidate)) return candidate;
   }

@@ -101,12 +101,7 @@ std::string LocalPath(const std::string& path) {
   if (!HasDriveLetter(path)) return path;
   std::string local = DriveFolder(WinePrefix(), AsciiLower(path[0]));
   if (local.empty()) return path;
-  size_t start = 2;
-  while (start <= path.size()) {
-    size_t end = path.find_first_of("\\/", start);
-    if (end == std::string::npos) end = path.size();
-    std::string part = path.substr(start, end - start);
-    start = end + 1;
+  for (const std::string& part : SplitAt(path.substr(2), "\\/")) {
     if (part.empty() || part == ".") continue;
     local = ResolveRoutePath(local, part);
   }
