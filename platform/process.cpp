@@ -1,7 +1,5 @@
 #include "platform/process.h"
 
-#include "platform/files.h"
-
 #include <cstring>
 
 #ifdef _WIN32
@@ -14,6 +12,8 @@
 #include <cstdlib>
 extern char** environ;
 #endif
+
+#include "platform/files.h"
 
 namespace platform {
 
