@@ -45,7 +45,7 @@ toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 out="$root/build-windows"
 gtest_prefix="$out/googletest"
 if [ ! -f "$gtest_prefix/lib/cmake/GTest/GTestConfig.cmake" ]; then
-  echo "== Cross-building GoogleTest"
+  echo "== Cross-building GoogleTest (${SECONDS}s in)"
   cmake -S /usr/src/googletest -B "$out/googletest-build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF -DINSTALL_GTEST=ON \
     -DCMAKE_INSTALL_PREFIX="$gtest_prefix" >/dev/null
@@ -53,7 +53,7 @@ if [ ! -f "$gtest_prefix/lib/cmake/GTest/GTestConfig.cmake" ]; then
   cmake --install "$out/googletest-build" >/dev/null
 fi
 
-echo "== Cross-building Linewright"
+echo "== Cross-building Linewright (${SECONDS}s in)"
 cmake -S "$root" -B "$out" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DGTest_DIR="$gtest_prefix/lib/cmake/GTest" >/dev/null
 cmake --build "$out" -j 2 --target linewright kavosim linewright_tests
@@ -67,7 +67,7 @@ cleanup() {
   rm -rf "$WINEPREFIX"
 }
 trap cleanup EXIT
-echo "== Preparing the Wine prefix $WINEPREFIX"
+echo "== Preparing the Wine prefix $WINEPREFIX (${SECONDS}s in)"
 # One Wine server for the whole script: a server that is shutting down as
 # the next program starts drops it ("recvmsg: Connection reset by peer").
 "$wineserver" -p
@@ -77,7 +77,7 @@ passed=0
 failed=0
 status=0
 if [ "$what" = all ] || [ "$what" = unit ]; then
-  echo "== Unit tests under Wine"
+  echo "== Unit tests under Wine (${SECONDS}s in)"
   # Windows programs end their lines with CR LF.
   "$wine_loader" "$out/tests/linewright_tests.exe" --gtest_brief=1 2>&1 | tr -d '\r' |
     tee "$out/unit-tests.log" || status=1
@@ -89,6 +89,7 @@ if [ "$what" = all ] || [ "$what" = unit ]; then
   if [ "$status" -ne 0 ] && [ "$n" -eq 0 ]; then failed=$((failed + 1)); fi
 fi
 if [ "$what" = all ] || [ "$what" = compare ] || [ "$what" = wine ]; then
+  echo "== Whole-program runs (${SECONDS}s in)"
   bash "$root/scripts/windows-runs.sh" "$what" "$root" "$out" "$wine_loader" 2>&1 |
     tee "$out/runs.log" || status=1
   counts=$(sed -n 's/^windows-runs: \([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$out/runs.log")
