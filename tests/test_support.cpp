@@ -84,10 +84,6 @@ void SetVariable(const std::string& name, const char* value) {
 #endif
 }
 
-}  // namespace
-
-namespace {
-
 // Tests never look into the machine's own Wine prefix: WINEPREFIX names a
 // folder that does not exist unless a test makes a prefix of its own.
 const ScopedEnvironment kNoWinePrefix(
