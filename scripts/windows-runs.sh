@@ -9,6 +9,7 @@
 #   wine     the Linux program starts the Windows stand-in simulator
 #            through Wine, found with drive-letter folder settings.
 # Usage: windows-runs.sh all|compare|wine ROOT WINDOWS_BUILD WINE_LOADER
+# ("all" runs the three, the others one each; launch runs only with all).
 # Prints "windows-runs: N passed, N failed" last; exits 1 on any failure.
 set -euo pipefail
 what="$1"
