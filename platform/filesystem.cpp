@@ -152,8 +152,7 @@ bool RealFileSystem::Copy(const std::string& from, const std::string& to) {
   FileError error = FileError::kNone;
   std::FILE* in = OpenRegularFile(from, &error);
   if (in == nullptr) return Fail(error, from);
-  // "x": create the file, fail when it exists.
-  std::FILE* out = std::fopen(to.c_str(), "wbx");
+  std::FILE* out = OpenNewFile(to);
   if (out == nullptr) {
     error = LastErrno();
     std::fclose(in);

@@ -2,12 +2,14 @@
 
 #include <climits>
 #include <cstdlib>
+#include <map>
 #include <string_view>
 #include <utility>
 
 #include "core/mheader.h"
 #include "core/rteprocs.h"
 #include "platform/filesystem.h"
+#include "platform/wine.h"
 #include "sigsys/sigsys.h"
 
 Settings global;
@@ -24,6 +26,14 @@ const char kConfigNotSaved[] = "Could not save the settings file:";
 
 // A folder line is cut to the longest path: kPathSize less the terminator.
 constexpr size_t kFolderLineMax = kPathSize - 1;
+
+// A folder setting as it was written, and the local folder it named.
+struct WrittenFolder {
+  std::string written;
+  std::string local;
+};
+// Keyed by the field of `global` it belongs to.
+std::map<const std::string*, WrittenFolder> written_folders;
 
 // Strips the line end, then one trailing separator unless the line is a
 // root such as "c:\" or "/".
@@ -51,6 +61,17 @@ void ScanNumbers(const std::string& line, int* const* fields, int count) {
 
 }  // namespace
 
+void SetFolderSetting(std::string* field, std::string written) {
+  *field = platform::LocalPath(written);
+  written_folders[field] = {std::move(written), *field};
+}
+
+const std::string& FolderAsSaved(const std::string& field) {
+  auto it = written_folders.find(&field);
+  if (it != written_folders.end() && it->second.local == field) return it->second.written;
+  return field;
+}
+
 void DropTrailingSeparator(std::string* folder) {
   bool root = folder->size() == 1 || (folder->size() == 3 && (*folder)[1] == ':');
   if (!root && !folder->empty() && (folder->back() == '\\' || folder->back() == '/'))
@@ -75,7 +96,10 @@ signed char RouteTypeOf(const std::string& filename) {
   }
 }
 
-void ResetGlobals() { global = Settings(); }
+void ResetGlobals() {
+  global = Settings();
+  written_folders.clear();
+}
 
 void SetDefaultFolders(Settings* settings) {
   settings->simfolder = "c:\\program files\\kavo";
@@ -105,11 +129,14 @@ void ReadConfigText(std::string_view text) {
     return true;
   };
   std::string line;
-  std::string* folders[] = {&global.simfolder, &global.routefolder, &global.trainfolder,
-                            &global.simexe};
-  for (std::string* field : folders) {
+  std::string* lines1to4[] = {&global.simfolder, &global.routefolder, &global.trainfolder,
+                              &global.simexe};
+  for (std::string* field : lines1to4) {
     if (!next(&line)) return;
-    *field = CleanFolderLine(line);
+    if (field == &global.simexe)
+      *field = CleanFolderLine(line);
+    else
+      SetFolderSetting(field, CleanFolderLine(line));
   }
   int* line5[] = {&global.developermode, &global.randomtrackquality, &global.randomdwell,
                   &global.randomtraffic, &global.randomstart, &global.tilting};
@@ -135,9 +162,10 @@ bool LoadConfig() {
     // A file that is there but cannot be read is not replaced by the
     // defaults: SaveConfig leaves it alone too.
     if (files.LastError() != platform::FileError::kNotFound || platform::PathExists(kConfigFileName))
-      ErrorMessage(kConfigNotRead,
-                   platform::LastFileErrorDetail().c_str());
+      ErrorMessage(kConfigNotRead, platform::LastFileErrorDetail().c_str());
     SetDefaultFolders(&global);
+    for (std::string* folder : {&global.simfolder, &global.routefolder, &global.trainfolder})
+      SetFolderSetting(folder, *folder);
   } else {
     ReadConfigText(text);
   }
@@ -150,8 +178,10 @@ bool SaveConfig() {
   const std::string path = platform::AbsolutePath(kConfigFileName);
   // A line break in a value would shift every later line of the file.
   const std::pair<const char*, const std::string*> lines[] = {
-      {"simulator folder", &global.simfolder},   {"route folder", &global.routefolder},
-      {"train folder", &global.trainfolder},     {"simulator executable", &global.simexe},
+      {"simulator folder", &FolderAsSaved(global.simfolder)},
+      {"route folder", &FolderAsSaved(global.routefolder)},
+      {"train folder", &FolderAsSaved(global.trainfolder)},
+      {"simulator executable", &global.simexe},
       {"signal system name", &sigsys.name}};
   for (const auto& value : lines) {
     if (!HasControlCharacter(*value.second)) continue;
@@ -169,9 +199,9 @@ bool SaveConfig() {
     return false;
   }
   std::string text;
-  text += global.simfolder + "\n";
-  text += global.routefolder + "\n";
-  text += global.trainfolder + "\n";
+  text += FolderAsSaved(global.simfolder) + "\n";
+  text += FolderAsSaved(global.routefolder) + "\n";
+  text += FolderAsSaved(global.trainfolder) + "\n";
   text += global.simexe + "\n";
   auto join = [](std::initializer_list<int> values) {
     std::string s;
