@@ -120,8 +120,8 @@ TEST_F(RobustnessTest, LostStandardOutputFailsTheCommand) {
   for (const char* command : {"script", "dump"}) {
     std::string file =
         command == std::string("script") ? Route("Starter/starter.csv") : "linewright.tmp";
-    std::string line = "'" + std::string(LINEWRIGHT_PROGRAM) + "' " + command +
-                       " '" + file + "' >/dev/full 2>err.txt";
+    std::string line = "'" + std::string(LINEWRIGHT_PROGRAM) + "' " + command + " '" + file +
+                       "' >/dev/full 2>err.txt";
     int raw = std::system(line.c_str());
     EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1) << command;
     EXPECT_TRUE(Has(ReadFile("err.txt"),
