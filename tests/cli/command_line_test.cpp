@@ -86,7 +86,7 @@ TEST(CommandLine, ExitStatusesAndFirstWords) {
   };
   const Case cases[] = {
       {{"--frobnicate"}, 2, "linewright: unknown option --frobnicate"},
-      {{"--version"}, 0, "Linewright 10.2"},
+      {{"--version"}, 0, "Linewright 10.2 R2"},
       {{"--version", "now"}, 2, "linewright: --version takes no arguments"},
       {{"generat"}, 2, "linewright: unknown command 'generat', did you mean 'generate'?"},
       {{"help", "dump"}, 0, "usage: linewright dump FILE"},
