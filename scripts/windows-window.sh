@@ -65,6 +65,10 @@ else
 fi
 
 echo "== The window under Wine on a virtual display"
+# Wine's own fonts (the dialog font Tahoma, the caption buttons' Marlett)
+# are found where Windows keeps fonts; Debian's Wine does not look for them
+# where fonts-wine puts them.
+cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 shots="$scratch/shots"
 mkdir -p "$shots"
 report="$kavo/kavosim-report.txt"

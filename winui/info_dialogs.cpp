@@ -23,6 +23,13 @@ INT_PTR WhiteDescription(HWND dialog, int id, WPARAM hdc, LPARAM control) {
   return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
 }
 
+// The focus goes to "&Bezár", so that the description is not shown
+// selected; FALSE tells the dialog manager the focus is set.
+INT_PTR CloseButtonFocused(HWND dialog) {
+  SetFocus(GetDlgItem(dialog, IDOK));
+  return FALSE;
+}
+
 bool Closes(UINT message, WPARAM wParam) {
   return message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL);
 }
@@ -34,7 +41,7 @@ INT_PTR CALLBACK RouteInfoDialogHandler(HWND dialog, UINT message, WPARAM wParam
     SetDlgItemTextW(dialog, kRouteName, FromFileText(info.name).c_str());
     SetDlgItemTextW(dialog, kRouteTrain, FromFileText(info.train).c_str());
     SetDlgItemTextW(dialog, kRouteDescription, FromFileTextForEdit(info.description).c_str());
-    return TRUE;
+    return CloseButtonFocused(dialog);
   }
   if (message == WM_CTLCOLORSTATIC) return WhiteDescription(dialog, kRouteDescription, wParam, lParam);
   if (Closes(message, wParam)) {
@@ -78,7 +85,7 @@ INT_PTR CALLBACK TrainInfoDialogHandler(HWND dialog, UINT message, WPARAM wParam
         pictures->panel = LoadPicture(panel, kPanelPicturePlace);
         if (pictures->panel != nullptr) break;
       }
-      return TRUE;
+      return CloseButtonFocused(dialog);
     }
     case WM_PAINT: {
       auto* pictures = DialogData<TrainPictures>(dialog);

@@ -232,6 +232,11 @@ LRESULT CALLBACK MainWindowHandler(HWND hwnd, UINT message, WPARAM wParam, LPARA
     case WM_COMMAND:
       Command(hwnd, LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_CTLCOLORSTATIC:
+      // The folder label lies on the window's own grey.
+      if (reinterpret_cast<HWND>(lParam) != window.label) break;
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return reinterpret_cast<LRESULT>(GetStockObject(LTGRAY_BRUSH));
     case kReportUnlisted:
       ReportUnlistedFolder(window.unlisted);
       return 0;

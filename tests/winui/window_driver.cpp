@@ -260,6 +260,34 @@ void SaveRouteFolder(DWORD process, HWND main, const wchar_t* folder) {
   Close(dialog, 405, "the folder settings close on Mentés");
 }
 
+// The program's icon, menu and dialogs are resources of its own, under
+// their numbers, with the menu's texts.
+void CheckResources(const std::wstring& program) {
+  HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!Check(module != nullptr, "the program's resources can be read")) return;
+  Check(FindResourceW(module, MAKEINTRESOURCEW(500), MAKEINTRESOURCEW(14)) != nullptr, "icon 500 is there");
+  HICON icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(500), IMAGE_ICON, 16, 16, 0));
+  Check(icon != nullptr, "icon 500 has a 16 x 16 picture");
+  if (icon != nullptr) DestroyIcon(icon);
+  for (int dialog : {200, 400, 600, 620, 630})
+    Check(FindResourceW(module, MAKEINTRESOURCEW(dialog), MAKEINTRESOURCEW(5)) != nullptr,
+          ("dialog template " + std::to_string(dialog) + " is there").c_str());
+  HMENU menu = LoadMenuW(module, MAKEINTRESOURCEW(100));
+  if (Check(menu != nullptr, "menu 100 is there")) {
+    wchar_t text[64] = L"";
+    GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
+    std::wstring items = text;
+    HMENU popup = GetSubMenu(menu, 0);
+    for (int id : {102, 105, 101}) {
+      GetMenuStringW(popup, static_cast<UINT>(id), text, 64, MF_BYCOMMAND);
+      items += std::wstring(L"|") + text;
+    }
+    Check(items == L"&Menü|&Beállítás|&A programról|&Kilépés", "the menu's texts", items);
+    DestroyMenu(menu);
+  }
+  FreeLibrary(module);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -273,6 +301,7 @@ int wmain(int argc, wchar_t** argv) {
   shots = argv[4];
   const std::wstring written = kavo + L"\\railway\\route\\linewrighttemp.csv";
   DeleteFileW(written.c_str());
+  CheckResources(program);
 
   std::wstring command = L"\"" + program + L"\"";
   STARTUPINFOW startup{};
@@ -288,7 +317,6 @@ int wmain(int argc, wchar_t** argv) {
   if (!Check(main != nullptr, "the main window MainWindowC opens")) return 1;
   Sleep(500);
   Check(Text(main) == WIDEN(LINEWRIGHT_PRODUCT), "the title is the product and its version", Text(main));
-  Check(GetClassLongPtrW(main, GCLP_HICON) != 0, "the window class has the program's icon");
   Check(Text(GetDlgItem(main, 303)) == kavo + L"\\railway\\route", "the label shows the route folder",
         Text(GetDlgItem(main, 303)));
   const std::vector<std::wstring> root = Items(GetDlgItem(main, 300));
