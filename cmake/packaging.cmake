@@ -35,12 +35,10 @@ else()
   set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Linewright developers <linewright@invalid>")
   set(CPACK_DEBIAN_PACKAGE_SECTION games)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-      "Random, playable routes for the Kavo train simulator\n"
-      " Linewright reads a route written for the Kavo train simulator and writes a\n"
-      " new one with randomized signals, adhesion, track quality, dwell times,\n"
-      " traffic, start point and time, and alternative paths, then starts the\n"
-      " simulator on it. It has a desktop window and a command line.")
+  set(CPACK_PACKAGE_DESCRIPTION "Linewright reads a route written for the Kavo train simulator and \
+writes a new one with randomized signals, adhesion, track quality, dwell times, traffic, start \
+point and time, and alternative paths, then starts the simulator on it. It has a desktop window \
+and a command line.")
   install(TARGETS linewright RUNTIME DESTINATION bin)
   install(PROGRAMS "${PROJECT_SOURCE_DIR}/packaging/linewright-window" DESTINATION bin)
   install(FILES "${PROJECT_SOURCE_DIR}/packaging/linewright.desktop" DESTINATION share/applications)
