@@ -87,8 +87,7 @@ echo "== Preparing the Wine prefix $WINEPREFIX (${SECONDS}s in)"
 "$wineserver" -p
 "$wine_loader" wineboot --init >/dev/null 2>&1 || true
 
-passed=0
-failed=0
+source "$root/scripts/check_counts.sh"
 status=0
 if [ "$what" = all ] || [ "$what" = unit ]; then
   echo "== Unit tests under Wine (${SECONDS}s in)"
@@ -106,25 +105,13 @@ if [ "$what" = all ] || [ "$what" = compare ] || [ "$what" = wine ]; then
   echo "== Whole-program runs (${SECONDS}s in)"
   bash "$root/scripts/windows-runs.sh" "$what" "$root" "$out" "$wine_loader" 2>&1 |
     tee "$out/runs.log" || status=1
-  counts=$(sed -n 's/^windows-runs: \([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$out/runs.log")
-  if [ -n "$counts" ]; then
-    passed=$((passed + ${counts% *}))
-    failed=$((failed + ${counts#* }))
-  else
-    failed=$((failed + 1))
-  fi
+  add_counts "$out/runs.log" windows-runs
 fi
 if [ "$what" = all ] || [ "$what" = window ]; then
   echo "== The zip and its window (${SECONDS}s in)"
   bash "$root/scripts/windows-window.sh" "$root" "$out" "$wine_loader" "$out/screenshots" 2>&1 |
     tee "$out/window.log" || status=1
-  counts=$(sed -n 's/^windows-window: \([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$out/window.log")
-  if [ -n "$counts" ]; then
-    passed=$((passed + ${counts% *}))
-    failed=$((failed + ${counts#* }))
-  else
-    failed=$((failed + 1))
-  fi
+  add_counts "$out/window.log" windows-window
 fi
 echo "test-windows.sh took ${SECONDS}s"
 echo "windows: $passed passed, $failed failed"

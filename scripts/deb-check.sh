@@ -11,13 +11,7 @@ root="$1"
 deb="$2"
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/linewright-deb-check-XXXXXX")"
 trap 'rm -rf "$scratch"' EXIT
-passed=0
-failed=0
-pass() { passed=$((passed + 1)); }
-fail() {
-  failed=$((failed + 1))
-  echo "FAILED: $*"
-}
+source "$root/scripts/check_counts.sh"
 check() {  # check LABEL COMMAND...
   local label="$1"
   shift

@@ -19,13 +19,7 @@ screenshots="$4"
 
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/linewright-windows-window-XXXXXX")"
 trap 'rm -rf "$scratch"' EXIT
-passed=0
-failed=0
-pass() { passed=$((passed + 1)); }
-fail() {
-  failed=$((failed + 1))
-  echo "FAILED: $*"
-}
+source "$root/scripts/check_counts.sh"
 # The Windows name of a Linux path: Wine maps the root to Z:.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
@@ -78,14 +72,8 @@ timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" \
   "$wine_loader" explorer /desktop=linewright,900x640 "$out/tests/linewright_window_driver.exe" \
   "$(windows_path "$program")" "$(windows_path "$program_folder")" 'c:\kavo' "$(windows_path "$shots")" \
   </dev/null 2>"$scratch/driver-stderr.txt" | tr -d '\r' | tee "$scratch/driver.txt" || true
-counts=$(sed -n 's/^window: \([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$scratch/driver.txt")
-if [ -n "$counts" ]; then
-  passed=$((passed + ${counts% *}))
-  failed=$((failed + ${counts#* }))
-else
-  fail "the window driver did not finish"
-  sed 's/^/    /' "$scratch/driver-stderr.txt" | tail -20
-fi
+grep -q '^window: ' "$scratch/driver.txt" || sed 's/^/    /' "$scratch/driver-stderr.txt" | tail -20
+add_counts "$scratch/driver.txt" window
 if grep -qxF 'result: route accepted' "$report" 2>/dev/null; then
   pass
 else

@@ -43,7 +43,8 @@ INT_PTR CALLBACK RouteInfoDialogHandler(HWND dialog, UINT message, WPARAM wParam
     SetDlgItemTextW(dialog, kRouteDescription, FromFileTextForEdit(info.description).c_str());
     return CloseButtonFocused(dialog);
   }
-  if (message == WM_CTLCOLORSTATIC) return WhiteDescription(dialog, kRouteDescription, wParam, lParam);
+  if (message == WM_CTLCOLORSTATIC)
+    return WhiteDescription(dialog, kRouteDescription, wParam, lParam);
   if (Closes(message, wParam)) {
     EndDialog(dialog, LOWORD(wParam));
     return TRUE;
@@ -54,8 +55,8 @@ INT_PTR CALLBACK RouteInfoDialogHandler(HWND dialog, UINT message, WPARAM wParam
 // A bitmap file scaled to its place's size; null when it cannot be read.
 HBITMAP LoadPicture(const std::string& path, const PixelRect& place) {
   if (!BitmapWithinLimits(path)) return nullptr;
-  return static_cast<HBITMAP>(
-      LoadImageW(nullptr, FromPath(path).c_str(), IMAGE_BITMAP, place.width, place.height, LR_LOADFROMFILE));
+  return static_cast<HBITMAP>(LoadImageW(nullptr, FromPath(path).c_str(), IMAGE_BITMAP, place.width,
+                                         place.height, LR_LOADFROMFILE));
 }
 
 void DrawPicture(HDC hdc, HBITMAP picture, const PixelRect& place) {
@@ -118,7 +119,9 @@ INT_PTR CALLBACK TrainInfoDialogHandler(HWND dialog, UINT message, WPARAM wParam
 
 }  // namespace
 
-void ShowRouteInfo(HWND owner) { RunDialog(owner, IDD_ROUTE_INFO, RouteInfoDialogHandler, nullptr); }
+void ShowRouteInfo(HWND owner) {
+  RunDialog(owner, IDD_ROUTE_INFO, RouteInfoDialogHandler, nullptr);
+}
 
 void ShowTrainInfo(HWND owner) {
   TrainPictures pictures;

@@ -27,6 +27,9 @@ const wchar_t kClassName[] = L"MainWindowC";
 // Posted once the window is up, so that a box about a folder that could
 // not be listed has the window as its owner.
 constexpr UINT kReportUnlisted = WM_APP + 1;
+// The exit status when there is no window to show, as for any failure of
+// the command line.
+constexpr int kWindowFailed = 1;
 
 // The one main window's controls and state.
 struct MainWindow {
@@ -40,20 +43,25 @@ struct MainWindow {
 };
 MainWindow window;
 
-HWND Control(HWND parent, const wchar_t* kind, const wchar_t* text, DWORD style, const PixelRect& place, int id) {
-  HWND control = CreateWindowExW(0, kind, text, WS_CHILD | WS_VISIBLE | style, place.x, place.y, place.width,
-                                 place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 GetModuleHandleW(nullptr), nullptr);
-  if (control != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+HWND Control(HWND parent, const wchar_t* kind, const wchar_t* text, DWORD style,
+             const PixelRect& place, int id) {
+  HWND control =
+      CreateWindowExW(0, kind, text, WS_CHILD | WS_VISIBLE | style, place.x, place.y, place.width,
+                      place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                      GetModuleHandleW(nullptr), nullptr);
+  if (control != nullptr)
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 0);
   return control;
 }
 
 HWND ListBox(HWND parent, DWORD drawing, const PixelRect& place, int id) {
   HWND list = Control(parent, L"LISTBOX", nullptr,
-                      WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_SORT | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT |
-                          LBS_DISABLENOSCROLL | drawing,
+                      WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_SORT | LBS_HASSTRINGS |
+                          LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL | drawing,
                       place, id);
-  if (list == nullptr) MessageBoxW(parent, L"Could not create edit box.", L"Error", MB_OK | MB_ICONERROR);
+  if (list == nullptr)
+    MessageBoxW(parent, L"Could not create edit box.", L"Error", MB_OK | MB_ICONERROR);
   return list;
 }
 
@@ -64,8 +72,10 @@ void ShowList(HWND list, const std::vector<std::string>& entries, int selection)
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
   for (size_t i = 0; i < entries.size(); ++i) {
-    const LRESULT at = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FromPath(entries[i]).c_str()));
-    if (at >= 0) SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(i));
+    const LRESULT at =
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FromPath(entries[i]).c_str()));
+    if (at >= 0)
+      SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(i));
   }
   const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
   for (LRESULT at = 0; at < count; ++at)
@@ -99,8 +109,8 @@ void CreateControls(HWND hwnd) {
   window.label = Control(hwnd, L"STATIC", L"", SS_NOPREFIX, kFolderLabelPlace, kIdFolderLabel);
   window.routes = ListBox(hwnd, LBS_OWNERDRAWFIXED, kRouteListPlace, kIdRouteList);
   window.trains = ListBox(hwnd, 0, kTrainListPlace, kIdTrainList);
-  window.select = Control(hwnd, L"BUTTON", L"Select", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_DISABLED, kSelectPlace,
-                          kIdSelect);
+  window.select = Control(hwnd, L"BUTTON", L"Select", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_DISABLED,
+                          kSelectPlace, kIdSelect);
   window.unlisted = window.state.FillLists();
   ShowRoutes();
   ShowTrains();
@@ -136,7 +146,8 @@ void DrawRouteEntry(const DRAWITEMSTRUCT& item) {
 void OpenChart(HWND hwnd) {
   char path[MAX_PATH];
   const DWORD length = GetFullPathNameA(kChartFileName, MAX_PATH, path, nullptr);
-  const std::string chart = length > 0 && length < MAX_PATH ? std::string(path, length) : kChartFileName;
+  const std::string chart =
+      length > 0 && length < MAX_PATH ? std::string(path, length) : kChartFileName;
   const INT_PTR opened = reinterpret_cast<INT_PTR>(
       ShellExecuteW(hwnd, L"open", FromPath(chart).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   if (opened <= 32) ReportChartNotOpened(chart);
@@ -147,10 +158,11 @@ void OpenChart(HWND hwnd) {
 void StartRun(HWND hwnd) {
   const int kind = ShowStartOptions(hwnd);
   if (kind == kRunCancel) return;
-  HWND bar = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, kProgressBarPlace.x,
-                             kProgressBarPlace.y, kProgressBarPlace.width, kProgressBarPlace.height, hwnd,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdProgressBar)),
-                             GetModuleHandleW(nullptr), nullptr);
+  HWND bar =
+      CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, kProgressBarPlace.x,
+                      kProgressBarPlace.y, kProgressBarPlace.width, kProgressBarPlace.height, hwnd,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdProgressBar)),
+                      GetModuleHandleW(nullptr), nullptr);
   if (bar != nullptr) {
     SendMessageW(bar, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
     UpdateWindow(bar);
@@ -268,25 +280,26 @@ int RunMainWindow(HINSTANCE instance) {
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = MainWindowHandler;
   windowClass.hInstance = instance;
-  windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_LINEWRIGHT), IMAGE_ICON, 0, 0,
-                                                    LR_DEFAULTSIZE));
-  windowClass.hIconSm =
-      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_LINEWRIGHT), IMAGE_ICON, 16, 16, 0));
+  windowClass.hIcon = static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(IDI_LINEWRIGHT), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+  windowClass.hIconSm = static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(IDI_LINEWRIGHT), IMAGE_ICON, 16, 16, 0));
   windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
   windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAIN_MENU);
   windowClass.lpszClassName = kClassName;
   if (RegisterClassExW(&windowClass) == 0) {
     MessageBoxW(nullptr, L"Window Registration Failed!", L"Error!", MB_OK | MB_ICONEXCLAMATION);
-    return 0;
+    return kWindowFailed;
   }
 
   HWND hwnd = CreateWindowExW(0, kClassName, WideFromUtf8(LINEWRIGHT_PRODUCT).c_str(),
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT,
-                              kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                              CW_USEDEFAULT, CW_USEDEFAULT, kMainWindowWidth, kMainWindowHeight,
+                              nullptr, nullptr, instance, nullptr);
   if (hwnd == nullptr) {
     MessageBoxW(nullptr, L"Window Creation Failed!", L"Error!", MB_OK | MB_ICONEXCLAMATION);
-    return 0;
+    return kWindowFailed;
   }
   messages.SetOwner(hwnd);
   ShowWindow(hwnd, SW_SHOWDEFAULT);

@@ -26,8 +26,10 @@ bool ReadFolderForm(HWND dialog, FolderForm* form) {
   for (const FolderField& f : kFolderFields) {
     const std::wstring text = WindowText(GetDlgItem(dialog, f.id));
     if (!ToPath(text, &(form->*f.field))) {
-      const std::wstring message = L"This folder or file name holds letters that Windows cannot hand to "
-                                   L"Linewright here; choose one without them:\n\n" + text;
+      const std::wstring message =
+          L"This folder or file name holds letters that Windows cannot hand to "
+          L"Linewright here; choose one without them:\n\n" +
+          text;
       MessageBoxW(dialog, message.c_str(), L"Error", MB_OK | MB_ICONERROR);
       SetFocus(GetDlgItem(dialog, f.id));
       return false;
@@ -40,13 +42,15 @@ INT_PTR CALLBACK ConfigDialogHandler(HWND dialog, UINT message, WPARAM wParam, L
   if (message == WM_INITDIALOG) {
     SetDialogData(dialog, lParam);
     const FolderForm form = OpenFolderSettings();
-    for (const FolderField& f : kFolderFields) SetDlgItemTextW(dialog, f.id, FromPath(form.*f.field).c_str());
+    for (const FolderField& f : kFolderFields)
+      SetDlgItemTextW(dialog, f.id, FromPath(form.*f.field).c_str());
     return TRUE;
   }
   if (message != WM_COMMAND) return FALSE;
   const int id = LOWORD(wParam);
   if (id == kFolderSettingsSaved) {
-    if (ReadFolderForm(dialog, DialogData<FolderForm>(dialog))) EndDialog(dialog, kFolderSettingsSaved);
+    if (ReadFolderForm(dialog, DialogData<FolderForm>(dialog)))
+      EndDialog(dialog, kFolderSettingsSaved);
     return TRUE;
   }
   if (id == kFolderSettingsCancelled || id == IDCANCEL) {

@@ -15,7 +15,8 @@ namespace {
 // the template, so the template alone says which there are.
 std::vector<HWND> Toggles(HWND dialog) {
   std::vector<HWND> toggles;
-  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
     wchar_t kind[16];
     if (GetClassNameW(child, kind, 16) == 0 || lstrcmpiW(kind, L"Button") != 0) continue;
     const LONG type = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
@@ -35,10 +36,12 @@ void ShowForm(HWND dialog, const StartOptionsForm& form) {
   HWND list = GetDlgItem(dialog, kIdSignalSystem);
   for (size_t i = 0; i < form.signal_systems.size(); ++i) {
     const LRESULT at =
-        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FromFileText(form.signal_systems[i]).c_str()));
+        SendMessageW(list, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(FromFileText(form.signal_systems[i]).c_str()));
     if (at < 0) continue;
     SendMessageW(list, CB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(i));
-    if (static_cast<int>(i) == form.signal_system) SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
+    if (static_cast<int>(i) == form.signal_system)
+      SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
   }
 }
 
@@ -47,14 +50,16 @@ void ShowForm(HWND dialog, const StartOptionsForm& form) {
 StartOptionsForm ReadForm(HWND dialog, const StartOptionsForm& opened) {
   StartOptionsForm form;
   for (HWND toggle : Toggles(dialog))
-    if (SendMessageW(toggle, BM_GETCHECK, 0, 0) == BST_CHECKED) form.checked.insert(GetDlgCtrlID(toggle));
+    if (SendMessageW(toggle, BM_GETCHECK, 0, 0) == BST_CHECKED)
+      form.checked.insert(GetDlgCtrlID(toggle));
   form.chance = Utf8FromWide(WindowText(GetDlgItem(dialog, kIdChance)));
   form.start_time = Utf8FromWide(WindowText(GetDlgItem(dialog, kIdStartTime)));
   form.signal_systems = opened.signal_systems;
   HWND list = GetDlgItem(dialog, kIdSignalSystem);
   const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
   if (selected != CB_ERR)
-    form.signal_system = static_cast<int>(SendMessageW(list, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0));
+    form.signal_system =
+        static_cast<int>(SendMessageW(list, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0));
   return form;
 }
 
@@ -87,7 +92,8 @@ INT_PTR CALLBACK OptionsDialogHandler(HWND dialog, UINT message, WPARAM wParam, 
       if (id == kIdSignalSystemInfo) {
         std::string caption, text;
         if (SignalSystemInfoBox(ReadForm(dialog, data->opened), &caption, &text))
-          MessageBoxW(dialog, FromFileText(text).c_str(), FromFileText(caption).c_str(), MB_OK | MB_ICONINFORMATION);
+          MessageBoxW(dialog, FromFileText(text).c_str(), FromFileText(caption).c_str(),
+                      MB_OK | MB_ICONINFORMATION);
         return TRUE;
       }
       return FALSE;

@@ -20,7 +20,8 @@ std::wstring WideFromUtf8(std::string_view text) { return Widen(CP_UTF8, text); 
 std::string Utf8FromWide(std::wstring_view text) {
   if (text.empty()) return std::string();
   const int size = static_cast<int>(text.size());
-  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
   std::string narrow(static_cast<size_t>(length), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
   return narrow;
@@ -44,11 +45,12 @@ bool ToPath(std::wstring_view text, std::string* path) {
   if (text.empty()) return true;
   const int size = static_cast<int>(text.size());
   BOOL lossy = FALSE;
-  const int length =
-      WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0, nullptr, &lossy);
+  const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr,
+                                         0, nullptr, &lossy);
   if (length <= 0 || lossy) return false;
   path->resize(static_cast<size_t>(length));
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, path->data(), length, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, path->data(), length,
+                      nullptr, nullptr);
   return true;
 }
 

@@ -123,12 +123,15 @@ TEST(CommandLine, ExitStatusesAndFirstWords) {
       EXPECT_EQ(o.err, std::string(c.first_line) + "\nsee linewright " + command + "--help\n") << joined;
     }
   }
+#ifndef _WIN32
   // Alone, without a display (or without the window in the build), it says
-  // why it opens no window.
+  // why it opens no window. On Windows it always opens the window, which
+  // the window's own checks drive.
   Outcome alone = Linewright({});
   EXPECT_EQ(alone.status, 2);
   EXPECT_EQ(alone.err.rfind("linewright: ", 0), 0u) << alone.err;
   EXPECT_NE(alone.err.find("window"), std::string::npos) << alone.err;
+#endif
   EXPECT_FALSE(fs::exists("linewright10_2.cfg")) << "no failed run saves settings";
 }
 

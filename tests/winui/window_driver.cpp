@@ -27,7 +27,8 @@ int failed = 0;
 std::wstring shots;
 
 std::string Narrow(const std::wstring& text) {
-  const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<size_t>(length > 0 ? length - 1 : 0), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), length, nullptr, nullptr);
   return out;
@@ -48,7 +49,8 @@ bool Check(bool ok, const char* what, const std::wstring& detail = L"") {
 std::wstring Text(HWND window) {
   wchar_t buffer[4096] = L"";
   DWORD_PTR length = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000, &length);
+  SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                      5000, &length);
   return buffer;
 }
 
@@ -79,7 +81,8 @@ BOOL CALLBACK Match(HWND window, LPARAM data) {
   auto* search = reinterpret_cast<Search*>(data);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process != search->process || !IsWindowVisible(window) || ClassOf(window) != search->kind) return TRUE;
+  if (process != search->process || !IsWindowVisible(window) || ClassOf(window) != search->kind)
+    return TRUE;
   if (search->title != nullptr && Text(window) != search->title) return TRUE;
   search->found = window;
   return FALSE;
@@ -155,7 +158,8 @@ std::vector<std::wstring> Items(HWND list, bool combo = false) {
   const LRESULT count = SendMessageW(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
     wchar_t text[512] = L"";
-    SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(i),
+                 reinterpret_cast<LPARAM>(text));
     items.push_back(text);
   }
   return items;
@@ -178,18 +182,20 @@ int IndexOf(const std::vector<std::wstring>& items, const std::wstring& text) {
 bool Choose(HWND main, int id, const std::wstring& text) {
   HWND list = GetDlgItem(main, id);
   const int index = IndexOf(Items(list), text);
-  if (!Check(index >= 0, ("list " + std::to_string(id) + " holds " + Narrow(text)).c_str(), Joined(Items(list))))
+  if (!Check(index >= 0, ("list " + std::to_string(id) + " holds " + Narrow(text)).c_str(),
+             Joined(Items(list))))
     return false;
   SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   DWORD_PTR result;
-  SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list),
-                      SMTO_ABORTIFHUNG, 10000, &result);
+  SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
+                      reinterpret_cast<LPARAM>(list), SMTO_ABORTIFHUNG, 10000, &result);
   return true;
 }
 
 // Commands that open a modal dialog are posted, so the driver goes on.
 void Post(HWND window, int id, int code = BN_CLICKED) {
-  PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, code),
+               reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 
 void Close(HWND dialog, int button, const char* what) {
@@ -234,19 +240,23 @@ void CheckColours(HWND main) {
   for (const Expected& e : expected) {
     const int index = IndexOf(items, e.entry);
     const COLORREF shown = index < 0 ? CLR_INVALID : EntryColour(list, index);
-    Check(shown == e.colour, ("entry " + Narrow(e.entry) + " has its colour").c_str(), L"shown " + Hex(shown));
+    Check(shown == e.colour, ("entry " + Narrow(e.entry) + " has its colour").c_str(),
+          L"shown " + Hex(shown));
   }
 }
 
 // The text of a message box: its static controls.
 std::wstring BoxText(HWND box) {
   std::wstring text;
-  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT))
     if (lstrcmpiW(ClassOf(child).c_str(), L"Static") == 0) text += Text(child);
   return text;
 }
 
-bool Contains(const std::wstring& text, const std::wstring& part) { return text.find(part) != std::wstring::npos; }
+bool Contains(const std::wstring& text, const std::wstring& part) {
+  return text.find(part) != std::wstring::npos;
+}
 
 void SetField(HWND dialog, int id, const wchar_t* text) {
   SendMessageW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
@@ -265,7 +275,8 @@ void SaveRouteFolder(DWORD process, HWND main, const wchar_t* folder) {
 void CheckResources(const std::wstring& program) {
   HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (!Check(module != nullptr, "the program's resources can be read")) return;
-  Check(FindResourceW(module, MAKEINTRESOURCEW(500), MAKEINTRESOURCEW(14)) != nullptr, "icon 500 is there");
+  Check(FindResourceW(module, MAKEINTRESOURCEW(500), MAKEINTRESOURCEW(14)) != nullptr,
+        "icon 500 is there");
   HICON icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(500), IMAGE_ICON, 16, 16, 0));
   Check(icon != nullptr, "icon 500 has a 16 x 16 picture");
   if (icon != nullptr) DestroyIcon(icon);
@@ -292,7 +303,8 @@ void CheckResources(const std::wstring& program) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc != 5) {
-    std::fprintf(stderr, "usage: window_driver LINEWRIGHT_EXE WORK_FOLDER KAVO_FOLDER SHOTS_FOLDER\n");
+    std::fprintf(stderr,
+                 "usage: window_driver LINEWRIGHT_EXE WORK_FOLDER KAVO_FOLDER SHOTS_FOLDER\n");
     return 2;
   }
   const std::wstring program = argv[1];
@@ -307,8 +319,8 @@ int wmain(int argc, wchar_t** argv) {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION started{};
-  if (!Check(CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, work.c_str(),
-                            &startup, &started) != 0,
+  if (!Check(CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            work.c_str(), &startup, &started) != 0,
              "the program starts", program))
     return 1;
   const DWORD process = started.dwProcessId;
@@ -316,9 +328,10 @@ int wmain(int argc, wchar_t** argv) {
   HWND main = WaitTop(process, L"MainWindowC", nullptr);
   if (!Check(main != nullptr, "the main window MainWindowC opens")) return 1;
   Sleep(500);
-  Check(Text(main) == WIDEN(LINEWRIGHT_PRODUCT), "the title is the product and its version", Text(main));
-  Check(Text(GetDlgItem(main, 303)) == kavo + L"\\railway\\route", "the label shows the route folder",
-        Text(GetDlgItem(main, 303)));
+  Check(Text(main) == WIDEN(LINEWRIGHT_PRODUCT), "the title is the product and its version",
+        Text(main));
+  Check(Text(GetDlgItem(main, 303)) == kavo + L"\\railway\\route",
+        "the label shows the route folder", Text(GetDlgItem(main, 303)));
   const std::vector<std::wstring> root = Items(GetDlgItem(main, 300));
   Check(Joined(root) == L"[  (..)][  (Hill Line)][  (Scripted)][  (Starter)][  (Valley Line)]",
         "the route list holds the route folders, sorted", Joined(root));
@@ -342,15 +355,16 @@ int wmain(int argc, wchar_t** argv) {
   if (HWND dialog = WaitDialog(process, L"Pálya információ")) {
     Check(Text(GetDlgItem(dialog, 602)) == L"Starter line 1", "the route's name is its timetable's",
           Text(GetDlgItem(dialog, 602)));
-    Check(Contains(Text(GetDlgItem(dialog, 601)), L"A short country branch"), "the route's description is shown",
-          Text(GetDlgItem(dialog, 601)));
+    Check(Contains(Text(GetDlgItem(dialog, 601)), L"A short country branch"),
+          "the route's description is shown", Text(GetDlgItem(dialog, 601)));
     Photograph(dialog, L"route_info");
     Close(dialog, IDOK, "the route information closes on Bezár");
   }
   Choose(main, 301, L"Red Hauler");
   Post(main, 301, LBN_DBLCLK);
   if (HWND dialog = WaitDialog(process, L"Jármű információ")) {
-    Check(Text(GetDlgItem(dialog, 623)) == L"Red Hauler", "the train's name is shown", Text(GetDlgItem(dialog, 623)));
+    Check(Text(GetDlgItem(dialog, 623)) == L"Red Hauler", "the train's name is shown",
+          Text(GetDlgItem(dialog, 623)));
     Check(!Text(GetDlgItem(dialog, 621)).empty(), "the train's train.txt is shown");
     Photograph(dialog, L"train_info");
     Close(dialog, IDOK, "the train information closes on Bezár");
@@ -359,8 +373,8 @@ int wmain(int argc, wchar_t** argv) {
   // The menu's dialogs.
   Post(main, 105);
   if (HWND dialog = WaitDialog(process, L"A programról")) {
-    Check(Contains(Text(GetDlgItem(dialog, 201)), WIDEN(LINEWRIGHT_PRODUCT)), "the About box names the version",
-          Text(GetDlgItem(dialog, 201)));
+    Check(Contains(Text(GetDlgItem(dialog, 201)), WIDEN(LINEWRIGHT_PRODUCT)),
+          "the About box names the version", Text(GetDlgItem(dialog, 201)));
     Photograph(dialog, L"about");
     Close(dialog, IDOK, "the About box closes on OK");
   }
@@ -381,7 +395,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   SaveRouteFolder(process, main, (kavo + L"\\railway\\route").c_str());
   Sleep(300);
-  Check(Items(GetDlgItem(main, 300)).size() == root.size(), "the route list is filled again after saving");
+  Check(Items(GetDlgItem(main, 300)).size() == root.size(),
+        "the route list is filled again after saving");
 
   // A create run of the script route: the start options, the signal
   // system's Info box, and the script's question during the run.
@@ -392,7 +407,8 @@ int wmain(int argc, wchar_t** argv) {
   if (HWND dialog = WaitDialog(process, L"Indítási beállítások")) {
     HWND systems = GetDlgItem(dialog, 642);
     const std::vector<std::wstring> names = Items(systems, true);
-    Check(Joined(names) == L"[Kavo Default][Semaphore Arms]", "the signal systems are listed", Joined(names));
+    Check(Joined(names) == L"[Kavo Default][Semaphore Arms]", "the signal systems are listed",
+          Joined(names));
     Photograph(dialog, L"start_options");
     SendMessageW(systems, CB_SETCURSEL, static_cast<WPARAM>(IndexOf(names, L"Semaphore Arms")), 0);
     Post(dialog, 643);
@@ -419,7 +435,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   Check(WaitFor([&] { return GetFileAttributesW(written.c_str()) != INVALID_FILE_ATTRIBUTES; }),
         "the create run writes the route", written);
-  Check(WaitFor([&] { return FindWindowExW(main, nullptr, L"msctls_progress32", nullptr) == nullptr; }),
+  Check(WaitFor(
+            [&] { return FindWindowExW(main, nullptr, L"msctls_progress32", nullptr) == nullptr; }),
         "the progress bar goes once the run ends");
   Check(IsWindow(main) && FindTop(process, L"#32770", nullptr) == nullptr,
         "the window stays open after a create run");
