@@ -38,6 +38,7 @@ command -v xvfb-run >/dev/null 2>&1 || need+=(xvfb)
 command -v xauth >/dev/null 2>&1 || need+=(xauth)
 [ -f /usr/share/wine/fonts/tahoma.ttf ] || need+=(fonts-wine)
 command -v unzip >/dev/null 2>&1 || need+=(unzip)
+command -v python3 >/dev/null 2>&1 || need+=(python3)
 if [ ${#need[@]} -gt 0 ]; then
   echo "Installing: ${need[*]}"
   sudo=()
