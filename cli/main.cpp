@@ -7,7 +7,7 @@
 
 #include "cli/commands.h"
 #ifdef LINEWRIGHT_HAVE_GUI
-#include "gui/desktop.h"
+#include "cli/desktop.h"
 #endif
 
 namespace {
