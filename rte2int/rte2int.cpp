@@ -210,27 +210,11 @@ int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
   }
   // Runs the randomizer script of a script route; may replace the buffer.
   if (global.routetype == kRouteScript) ProcessSCR(in.file, progress);
-  in.file = WithoutByteOrderMarks(in.file);
 
-  in.file->setread(true);
   OwnedBuffer out;
   out.file = new BufferedFile(BufferedFile::kStageOutputSize, true);
   if (!out.file->working()) return 0;
-  platform::ProgressMeter bar(progress, in.file->size());
-
-  std::unique_ptr<char[]> params(new (std::nothrow) char[kRecognizerParamsSize]);
-  if (!params) {
-    log("failed to allocate memory");
-    return 0;
-  }
-  params[0] = '\0';
-
-  // Before the first byte: the first getchar() yields byte 0, which counts
-  // as the separator in front of a command at the very start.
-  in.file->setpos(-1, 0);
-  log("entering loop");
-  ConvertRoute(in.file, out.file, params.get(), bar);
-  log("loop finished");
+  if (!RouteText2Intermediate(in.file, out.file, progress)) return 0;
   in.Free();
 
   if (!CleanIntFile(out.file, progress)) return 0;
@@ -242,6 +226,27 @@ int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
 }
 
 }  // namespace
+
+bool RouteText2Intermediate(BufferedFile*& route, BufferedFile* out,
+                            platform::ProgressSink* progress) {
+  route = WithoutByteOrderMarks(route);
+  route->setread(true);
+  platform::ProgressMeter bar(progress, route->size());
+  std::unique_ptr<char[]> params(new (std::nothrow) char[kRecognizerParamsSize]);
+  if (!params) {
+    log("failed to allocate memory");
+    return false;
+  }
+  params[0] = '\0';
+
+  // Before the first byte: the first getchar() yields byte 0, which counts
+  // as the separator in front of a command at the very start.
+  route->setpos(-1, 0);
+  log("entering loop");
+  ConvertRoute(route, out, params.get(), bar);
+  log("loop finished");
+  return true;
+}
 
 int Route2Intermediate(const char* routePath, platform::ProgressSink* progress) {
   try {
