@@ -1,45 +1,40 @@
 #include "core/Stack.h"
 
-#include <new>
+#include <utility>
 
-Stack::~Stack() { MakeEmpty(); }
+Stack::~Stack() = default;
+
+StackEntry* Stack::NewSlot(bool front) {
+  if (size_ == Capacity()) {
+    // Grow the ring, the entries in order from the start of the new one.
+    std::vector<StackEntry> bigger(slots_.empty() ? 8 : slots_.size() * 2);
+    for (int i = 0; i < size_; ++i) bigger[static_cast<size_t>(i)] = std::move(Slot(i));
+    slots_.swap(bigger);
+    head_ = 0;
+  }
+  ++size_;
+  if (front) {
+    head_ = (head_ - 1) & (Capacity() - 1);
+    return &Slot(0);
+  }
+  return &Slot(size_ - 1);
+}
 
 bool Stack::Add(StackEntry* entry, bool front) {
   if (entry == nullptr) return false;
-  if (front) {
-    entry->previous = nullptr;
-    entry->next = first_;
-    if (first_) first_->previous = entry;
-    first_ = entry;
-    if (!last_) last_ = entry;
-  } else {
-    entry->next = nullptr;
-    entry->previous = last_;
-    if (last_) last_->next = entry;
-    last_ = entry;
-    if (!first_) first_ = entry;
-  }
-  ++size_;
+  *NewSlot(front) = std::move(*entry);
+  delete entry;
   return true;
 }
 
 bool Stack::Remove(bool front) {
-  StackEntry* e = front ? first_ : last_;
-  if (e == nullptr) return false;
+  if (size_ == 0) return false;
   if (front) {
-    first_ = e->next;
-    if (first_)
-      first_->previous = nullptr;
-    else
-      last_ = nullptr;
+    Slot(0).SetEmpty();
+    head_ = (head_ + 1) & (Capacity() - 1);
   } else {
-    last_ = e->previous;
-    if (last_)
-      last_->next = nullptr;
-    else
-      first_ = nullptr;
+    Slot(size_ - 1).SetEmpty();
   }
-  delete e;
   --size_;
   return true;
 }
@@ -49,18 +44,19 @@ void Stack::MakeEmpty() {
   }
 }
 
-bool Stack::Push(const char* s) { return AddTop(new (std::nothrow) StackEntry(s)); }
-bool Stack::Push(char c) { return AddTop(new (std::nothrow) StackEntry(c)); }
-bool Stack::Push(int i) { return AddTop(new (std::nothrow) StackEntry(i)); }
-bool Stack::Push(float f) { return AddTop(new (std::nothrow) StackEntry(f)); }
-bool Stack::Push(void* p) { return AddTop(new (std::nothrow) StackEntry(p)); }
-bool Stack::Push() { return AddTop(new (std::nothrow) StackEntry()); }
-bool Stack::PushE(const char* s) { return AddBottom(new (std::nothrow) StackEntry(s)); }
-bool Stack::PushE(char c) { return AddBottom(new (std::nothrow) StackEntry(c)); }
-bool Stack::PushE(int i) { return AddBottom(new (std::nothrow) StackEntry(i)); }
-bool Stack::PushE(float f) { return AddBottom(new (std::nothrow) StackEntry(f)); }
-bool Stack::PushE(void* p) { return AddBottom(new (std::nothrow) StackEntry(p)); }
-bool Stack::PushE() { return AddBottom(new (std::nothrow) StackEntry()); }
+bool Stack::Push(const char* s) { AddTop()->Set(s); return true; }
+bool Stack::Push(char c) { AddTop()->Set(c); return true; }
+bool Stack::Push(int i) { AddTop()->Set(i); return true; }
+bool Stack::Push(float f) { AddTop()->Set(f); return true; }
+bool Stack::Push(void* p) { AddTop()->Set(p); return true; }
+bool Stack::Push() { AddTop(); return true; }
+bool Stack::PushE(const char* s) { AddBottom()->Set(s); return true; }
+bool Stack::PushE(std::string_view s) { AddBottom()->Set(s); return true; }
+bool Stack::PushE(char c) { AddBottom()->Set(c); return true; }
+bool Stack::PushE(int i) { AddBottom()->Set(i); return true; }
+bool Stack::PushE(float f) { AddBottom()->Set(f); return true; }
+bool Stack::PushE(void* p) { AddBottom()->Set(p); return true; }
+bool Stack::PushE() { AddBottom(); return true; }
 
 template <typename T, typename Read>
 T Stack::Take(bool top, bool remove, T def, Read read) {
@@ -120,13 +116,8 @@ const char* Stack::GetStringReferenceE() const {
 }
 
 StackEntry* Stack::Element(int index) const {
-  if (index < 0) return nullptr;
-  StackEntry* e = Top();
-  while (e != nullptr && index > 0) {
-    e = inverted_ ? e->previous : e->next;
-    --index;
-  }
-  return e;
+  if (index < 0 || index >= size_) return nullptr;
+  return &Slot(inverted_ ? size_ - 1 - index : index);
 }
 
 int Stack::Peek(int index, int def) const {

@@ -2,12 +2,19 @@
 #define LINEWRIGHT_CORE_STACK_H
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/StackEntry.h"
 
-// A doubly linked list of typed values, used as stack, queue or indexed
+// A double-ended list of typed values, used as stack, queue or indexed
 // list. "Top" is the front of the list, or its end while inverted; "bottom"
 // (the E operations) is the other end. The list owns its entries.
+//
+// The entries live in one ring of slots that only grows: emptying the list
+// keeps the slots (and the memory of their strings), so a list that is
+// filled and emptied once per line of a file allocates nothing after the
+// first few lines.
 //
 // Command parameters travel in it: pushed with PushE in reading order, they
 // pop first-to-last with the Pop* operations, each in the kind the reader
@@ -29,7 +36,8 @@ class Stack {
   bool Push();
   // Insert at the bottom.
   bool PushE(const char* s);
-  bool PushE(const std::string& s) { return PushE(s.c_str()); }
+  bool PushE(const std::string& s) { return PushE(std::string_view(s)); }
+  bool PushE(std::string_view s);
   bool PushE(char c);
   bool PushE(int i);
   bool PushE(float f);
@@ -61,7 +69,8 @@ class Stack {
   const char* GetStringReference() const;
   const char* GetStringReferenceE() const;
 
-  // The entry `index` places from the top, or null.
+  // The entry `index` places from the top, or null. Valid until the list
+  // changes.
   StackEntry* Element(int index) const;
   int Peek(int index, int def) const;
   float Peek(int index, float def) const;
@@ -74,15 +83,21 @@ class Stack {
   bool EqualElements(int index, const Stack* other) const;
 
   // Insert at / remove from the list's front (true) or end (false),
-  // regardless of inversion.
+  // regardless of inversion. Add takes over `entry` (allocated with new).
   bool Add(StackEntry* entry, bool front);
   bool Remove(bool front);
 
  private:
-  StackEntry* Top() const { return inverted_ ? last_ : first_; }
-  StackEntry* Bottom() const { return inverted_ ? first_ : last_; }
-  bool AddTop(StackEntry* e) { return Add(e, !inverted_); }
-  bool AddBottom(StackEntry* e) { return Add(e, inverted_); }
+  StackEntry* Top() const { return Element(0); }
+  StackEntry* Bottom() const { return Element(size_ - 1); }
+  // A new empty slot at the top or bottom, for the value to be set in.
+  StackEntry* AddTop() { return NewSlot(!inverted_); }
+  StackEntry* AddBottom() { return NewSlot(inverted_); }
+  StackEntry* NewSlot(bool front);
+  StackEntry& Slot(int fromFront) const {
+    return slots_[static_cast<size_t>((head_ + fromFront) & (Capacity() - 1))];
+  }
+  int Capacity() const { return static_cast<int>(slots_.size()); }
   void RemoveTop() { Remove(!inverted_); }
   void RemoveBottom() { Remove(inverted_); }
   // Reads the top (or bottom) entry with `read`, or gives `def` when the
@@ -91,8 +106,9 @@ class Stack {
   T Take(bool top, bool remove, T def, Read read);
   void TakeString(bool top, char* dest, bool remove, int max);
 
-  StackEntry* first_ = nullptr;
-  StackEntry* last_ = nullptr;
+  // The ring: a power-of-two number of slots, the front at head_.
+  mutable std::vector<StackEntry> slots_;
+  int head_ = 0;
   bool inverted_ = false;
   int size_ = 0;
 };

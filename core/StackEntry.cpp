@@ -2,22 +2,7 @@
 
 #include <climits>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-
-int TextToInt(const char* s) {
-  if (s == nullptr) return 0;
-  long long v = std::strtoll(s, nullptr, 10);
-  if (v > INT_MAX) return INT_MAX;
-  if (v < INT_MIN) return INT_MIN;
-  return static_cast<int>(v);
-}
-
-double TextToDouble(const char* s) {
-  if (s == nullptr) return 0;
-  return std::strtod(s, nullptr);
-}
 
 int TruncateToInt(double v) {
   if (std::isnan(v)) return 0;
@@ -26,22 +11,12 @@ int TruncateToInt(double v) {
   return static_cast<int>(v);
 }
 
-namespace {
-
-float NarrowToFloat(double v) {
+float TextToFloat(std::string_view s) {
+  double v = TextToDouble(s);
   if (v > 3.4028234663852886e38) return INFINITY;
   if (v < -3.4028234663852886e38) return -INFINITY;
   return static_cast<float>(v);
 }
-
-}  // namespace
-
-StackEntry::StackEntry(const char* s) : kind_(kString), string_(s ? s : "") {}
-StackEntry::StackEntry(char c) : kind_(kChar), char_(c) {}
-StackEntry::StackEntry(float f) : kind_(kFloat), float_(f) {}
-StackEntry::StackEntry(int i) : kind_(kInt), int_(i) {}
-StackEntry::StackEntry(void* p) : kind_(kPointer), pointer_(p) {}
-StackEntry::StackEntry() : kind_(kEmpty) {}
 
 const char* StackEntry::StringRef() const {
   return kind_ == kString ? string_.c_str() : nullptr;
@@ -51,24 +26,25 @@ int StackEntry::StringLen() const {
   return kind_ == kString ? static_cast<int>(string_.size()) : -1;
 }
 
-std::string StackEntry::GetString() const {
-  char buf[64];
+std::string_view StackEntry::Text(char* buffer) const {
   switch (kind_) {
     case kString:
       return string_;
     case kFloat:
-      // At most 47 characters: sign, the 39 digits of the largest float,
-      // point and six decimals.
-      std::snprintf(buf, sizeof buf, "%f", static_cast<double>(float_));
-      return buf;
+      return std::string_view(buffer, static_cast<size_t>(FormatFloat(float_, buffer)));
     case kInt:
-      std::snprintf(buf, sizeof buf, "%d", int_);
-      return buf;
+      return std::string_view(buffer, static_cast<size_t>(FormatInt(int_, buffer)));
     case kChar:
-      return std::string(1, char_);
+      buffer[0] = char_;
+      return std::string_view(buffer, 1);
     default:
-      return std::string();
+      return std::string_view();
   }
+}
+
+std::string StackEntry::GetString() const {
+  char buffer[kNumberTextSize];
+  return std::string(Text(buffer));
 }
 
 void StackEntry::GetString(char* dest, int max) const {
@@ -78,10 +54,11 @@ void StackEntry::GetString(char* dest, int max) const {
     if (max < 0 || max >= 2) dest[1] = '\0';
     return;
   }
-  std::string text = GetString();
+  char buffer[kNumberTextSize];
+  std::string_view text = Text(buffer);
   size_t n = text.size();
   if (max >= 0 && n > static_cast<size_t>(max)) n = static_cast<size_t>(max);
-  std::memcpy(dest, text.data(), n);
+  if (n > 0) std::memcpy(dest, text.data(), n);
   dest[n] = '\0';
 }
 
@@ -103,7 +80,7 @@ char StackEntry::GetChar() const {
 int StackEntry::GetInt() const {
   switch (kind_) {
     case kString:
-      return TextToInt(string_.c_str());
+      return TextToInt(string_);
     case kFloat:
       return TruncateToInt(float_);
     case kInt:
@@ -118,7 +95,7 @@ int StackEntry::GetInt() const {
 float StackEntry::GetFloat() const {
   switch (kind_) {
     case kString:
-      return NarrowToFloat(TextToDouble(string_.c_str()));
+      return TextToFloat(string_);
     case kFloat:
       return float_;
     case kInt:

@@ -2,6 +2,9 @@
 #define LINEWRIGHT_CORE_STACKENTRY_H
 
 #include <string>
+#include <string_view>
+
+#include "core/numtext.h"
 
 // One typed value of a Stack: a string (owned copy), a float, an int, a
 // char, a pointer (not owned) or nothing. The accessors convert between the
@@ -11,15 +14,45 @@ class StackEntry {
  public:
   enum Kind { kString = 0, kFloat = 1, kInt = 2, kChar = 3, kPointer = 4, kEmpty = 5 };
 
-  explicit StackEntry(const char* s);
-  explicit StackEntry(char c);
-  explicit StackEntry(float f);
-  explicit StackEntry(int i);
-  explicit StackEntry(void* p);
-  StackEntry();
+  explicit StackEntry(const char* s) { Set(s); }
+  explicit StackEntry(char c) { Set(c); }
+  explicit StackEntry(float f) { Set(f); }
+  explicit StackEntry(int i) { Set(i); }
+  explicit StackEntry(void* p) { Set(p); }
+  StackEntry() = default;
 
+  // A Stack keeps its entries in one array and moves them when it grows.
+  StackEntry(StackEntry&&) = default;
+  StackEntry& operator=(StackEntry&&) = default;
   StackEntry(const StackEntry&) = delete;
   StackEntry& operator=(const StackEntry&) = delete;
+
+  // Replace the value (a string keeps the memory it had, for reuse).
+  void Set(const char* s) { Set(std::string_view(s ? s : "")); }
+  void Set(std::string_view s) {
+    kind_ = kString;
+    string_.assign(s.data(), s.size());
+  }
+  void Set(char c) {
+    kind_ = kChar;
+    char_ = c;
+  }
+  void Set(float f) {
+    kind_ = kFloat;
+    float_ = f;
+  }
+  void Set(int i) {
+    kind_ = kInt;
+    int_ = i;
+  }
+  void Set(void* p) {
+    kind_ = kPointer;
+    pointer_ = p;
+  }
+  void SetEmpty() {
+    kind_ = kEmpty;
+    string_.clear();
+  }
 
   int kind() const { return kind_; }
   // The string of a string entry, else null. Owned by the entry.
@@ -34,6 +67,9 @@ class StackEntry {
   void GetString(char* dest, int max) const;
   // The value as text, without length limit.
   std::string GetString() const;
+  // The value as text: the string itself, or the number formatted into
+  // `buffer` (kNumberTextSize bytes). Valid while both live unchanged.
+  std::string_view Text(char* buffer) const;
   char GetChar() const;
   int GetInt() const;
   float GetFloat() const;
@@ -41,25 +77,22 @@ class StackEntry {
   bool GetEmpty() const { return kind_ == kEmpty; }
   bool Equals(const StackEntry* other) const;
 
-  StackEntry* next = nullptr;
-  StackEntry* previous = nullptr;
-
  private:
-  Kind kind_;
+  Kind kind_ = kEmpty;
+  union {
+    float float_;
+    int int_;
+    char char_;
+    void* pointer_ = nullptr;
+  };
   std::string string_;
-  float float_ = 0;
-  int int_ = 0;
-  char char_ = 0;
-  void* pointer_ = nullptr;
 };
 
-// atoi rules on a text: leading blanks, optional sign, digits; 0 when none.
-// Values beyond the int range saturate instead of overflowing.
-int TextToInt(const char* s);
-// atof rules on a text: the leading decimal number, 0 when none.
-double TextToDouble(const char* s);
 // A number truncated towards zero as a C cast would, but defined for every
 // input: saturating at the int range, 0 for NaN.
 int TruncateToInt(double value);
+// atof rules on a text as a float: beyond the float range it becomes an
+// infinity, as a C conversion would.
+float TextToFloat(std::string_view s);
 
 #endif
