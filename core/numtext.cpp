@@ -135,23 +135,28 @@ int FormatInt(int value, char* dest) {
   return static_cast<int>(end - dest);
 }
 
-int FormatFloat(float value, char* dest) {
+int FormatFloat(float value, char* dest, int decimals) {
   double v = value;
-  if (!(std::fabs(v) < 1e12)) return std::snprintf(dest, kNumberTextSize, "%f", v);
-  // A float has 24 significant bits and a million 20, so v * 1e6 is exact:
-  // rounding it to an integer as printf rounds (to nearest, ties to even)
-  // gives the six decimals.
-  long long scaled = std::llrint(std::fabs(v) * 1e6);
+  if (decimals < 0 || decimals > 6) decimals = 6;
+  if (!(std::fabs(v) < 1e12)) return std::snprintf(dest, kNumberTextSize, "%.*f", decimals, v);
+  // A float has 24 significant bits and 10^6 no more than 20, so v * 10^N
+  // is exact: rounding it to an integer as printf rounds (to nearest, ties
+  // to even) gives the N decimals.
+  static constexpr long long kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+  long long scale = kScale[decimals];
+  long long scaled = std::llrint(std::fabs(v) * static_cast<double>(scale));
   char* p = dest;
   if (std::signbit(v)) *p++ = '-';
-  p = std::to_chars(p, dest + kNumberTextSize, scaled / 1000000).ptr;
-  *p++ = '.';
-  long long fraction = scaled % 1000000;
-  for (int i = 5; i >= 0; --i) {
-    p[i] = static_cast<char>('0' + fraction % 10);
-    fraction /= 10;
+  p = std::to_chars(p, dest + kNumberTextSize, scaled / scale).ptr;
+  if (decimals > 0) {
+    *p++ = '.';
+    long long fraction = scaled % scale;
+    for (int i = decimals - 1; i >= 0; --i) {
+      p[i] = static_cast<char>('0' + fraction % 10);
+      fraction /= 10;
+    }
+    p += decimals;
   }
-  p += 6;
   *p = '\0';
   return static_cast<int>(p - dest);
 }

@@ -24,7 +24,8 @@ bool ScanFloat(std::string_view s, float* value);
 constexpr int kNumberTextSize = 64;
 // printf's "%d" into `dest`; returns the length written.
 int FormatInt(int value, char* dest);
-// printf's "%f" (six decimals) of a float into `dest`; returns the length.
-int FormatFloat(float value, char* dest);
+// printf's "%.Nf" of a float into `dest` with N = `decimals` (0 to 6;
+// "%f" is six); returns the length.
+int FormatFloat(float value, char* dest, int decimals = 6);
 
 #endif

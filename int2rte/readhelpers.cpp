@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/numtext.h"
 #include "rte2int/commands.h"
 #include "rte2int/intermediate.h"
 
@@ -22,7 +23,7 @@ void GetParameters(std::string_view line, Stack* fields) {
   // Fields never hold CR, LF or NUL, so the first of them ends the line.
   size_t end = line.find_first_of(std::string_view("\r\n\0", 3), 1);
   if (end != std::string_view::npos) line = line.substr(0, end);
-  for (std::string_view field : IntermediateFields(line)) fields->PushE(std::string(field));
+  ForEachIntermediateField(line, [fields](std::string_view field) { fields->PushE(field); });
 }
 
 namespace {
@@ -186,6 +187,12 @@ void WriteCommand(BufferedFile* out, int command, Stack* fields) {
   if (command == kCmdCleanup) return;
   const char* spelling = cleancom[command];
   const char* lastPlus = std::strrchr(spelling, '+');
+  char number[kNumberTextSize];
+  // The top field as text, then gone.
+  auto putField = [&] {
+    out->putstring(fields->Element(0)->Text(number));
+    fields->Pop(true);
+  };
   for (const char* p = spelling; *p; ++p) {
     if (*p != '+') {
       out->putchar(*p);
@@ -193,13 +200,13 @@ void WriteCommand(BufferedFile* out, int command, Stack* fields) {
     }
     if (fields == nullptr) continue;
     if (p != lastPlus) {
-      if (!fields->IsEmpty()) out->putstring(fields->PopString(true));
+      if (!fields->IsEmpty()) putField();
       continue;
     }
     bool firstField = true;
     while (!fields->IsEmpty()) {
       if (!firstField) out->putchar(';');
-      out->putstring(fields->PopString(true));
+      putField();
       firstField = false;
     }
   }

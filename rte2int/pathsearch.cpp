@@ -1,19 +1,24 @@
 #include "rte2int/pathsearch.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <queue>
 #include <utility>
 #include <vector>
 
+#include "core/numtext.h"
+
 namespace {
 
-void PushLink(Stack* result, int pos, int trk, int along) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%d, %02d -> %02d\r\n", pos, trk, along);
-  result->Push(text);
+// "%02d": at least two digits, a zero in front of a single one.
+char* FormatTwoDigits(int v, char* p) {
+  if (v >= 0 && v <= 9) {
+    *p++ = '0';
+    *p++ = static_cast<char>('0' + v);
+    return p;
+  }
+  return p + FormatInt(v, p);
 }
 
 // For every point, the first later point at a greater position.
@@ -99,6 +104,19 @@ class Outcomes {
 
 }  // namespace
 
+int FormatPathText(const PathLink& link, char* dest) {
+  char* p = dest + FormatInt(link.pos, dest);
+  *p++ = ',';
+  *p++ = ' ';
+  p = FormatTwoDigits(link.trk, p);
+  std::memcpy(p, " -> ", 4);
+  p = FormatTwoDigits(link.along, p + 4);
+  *p++ = '\r';
+  *p++ = '\n';
+  *p = '\0';
+  return static_cast<int>(p - dest);
+}
+
 int NextPFOffset(const int* startpos, int count, int k) {
   for (int j = k + 1; j < count; ++j)
     if (startpos[j] > startpos[k]) return j;
@@ -116,7 +134,22 @@ int qsort_stringlist(const void* a, const void* b) {
 
 bool SearchPathA(const int* startpos, const int* starttrk, const int* alongtrk, int count,
                  int start, int track, Stack* result, bool* visited, bool* found) {
-  if (startpos == nullptr || starttrk == nullptr || alongtrk == nullptr || result == nullptr ||
+  if (result == nullptr) return false;
+  std::vector<PathLink> links;
+  bool success =
+      SearchPathLinks(startpos, starttrk, alongtrk, count, start, track, &links, visited, found);
+  char text[kPathTextSize];
+  for (const PathLink& link : links) {
+    FormatPathText(link, text);
+    result->Push(text);
+  }
+  return success;
+}
+
+bool SearchPathLinks(const int* startpos, const int* starttrk, const int* alongtrk, int count,
+                     int start, int track, std::vector<PathLink>* links, bool* visited,
+                     bool* found) {
+  if (startpos == nullptr || starttrk == nullptr || alongtrk == nullptr || links == nullptr ||
       visited == nullptr || found == nullptr || start < 0 || start >= count)
     return false;
   std::vector<int> next = NextGreaterPositions(startpos, count);
@@ -146,8 +179,8 @@ bool SearchPathA(const int* startpos, const int* starttrk, const int* alongtrk, 
     found[k] = reached || beyond;
     // A link is given once when it joins the main track and once more when
     // the search beyond it succeeds.
-    if (reached) PushLink(result, startpos[k], starttrk[k], alongtrk[k]);
-    if (beyond) PushLink(result, startpos[k], starttrk[k], alongtrk[k]);
+    if (reached) links->push_back({startpos[k], starttrk[k], alongtrk[k]});
+    if (beyond) links->push_back({startpos[k], starttrk[k], alongtrk[k]});
     int from = next[static_cast<size_t>(k)];
     int alongId = outcomes.TrackId(alongtrk[k]);
     if (from < count && alongId >= 0) searches.push({from, alongId});

@@ -2,6 +2,7 @@
 #define LINEWRIGHT_RTE2INT_PATHSEARCH_H
 
 #include <string_view>
+#include <vector>
 
 #include "core/Stack.h"
 
@@ -24,6 +25,24 @@
 // it, whatever the order of the positions, and the call stack stays flat.
 bool SearchPathA(const int* startpos, const int* starttrk, const int* alongtrk, int count,
                  int start, int track, Stack* result, bool* visited, bool* found);
+
+// A link SearchPathA reports: at position `pos`, track `trk` joins `along`.
+struct PathLink {
+  int pos;
+  int trk;
+  int along;
+};
+
+// SearchPathA with the links appended to `links`, in the order in which
+// SearchPathA pushes their texts.
+bool SearchPathLinks(const int* startpos, const int* starttrk, const int* alongtrk, int count,
+                     int start, int track, std::vector<PathLink>* links, bool* visited,
+                     bool* found);
+
+// The text SearchPathA pushes for a link, "%d, %02d -> %02d\r\n", into
+// `dest` (kPathTextSize bytes); returns its length.
+constexpr int kPathTextSize = 48;
+int FormatPathText(const PathLink& link, char* dest);
 
 // The first index after k whose position is greater than startpos[k], or
 // count.

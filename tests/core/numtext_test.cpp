@@ -73,9 +73,14 @@ TEST(NumTextTest, FormatsAsPrintfDoes) {
   std::vector<float> values = {0.0f, -0.0f, 1.0f, -1.0f, 0.5f, 3.8f, -3.8f, 1e-7f, -1e-7f,
                                0.0000005f, 1e11f, 9.99e11f, 1e12f, -1e30f, 3.4e38f,
                                INFINITY, -INFINITY, NAN};
-  // Halfway cases: odd multiples of 1/128 end in an exact 5 at the
-  // seventh decimal, and printf rounds them to even.
-  for (int k = -2001; k <= 2001; k += 2) values.push_back(k / 128.0f);
+  // Halfway cases: odd multiples of 1/128, 1/4 and 1/2 end in an exact 5
+  // after the sixth, the first decimal and the point; printf rounds them to
+  // even.
+  for (int k = -2001; k <= 2001; k += 2) {
+    values.push_back(k / 128.0f);
+    values.push_back(k / 2.0f);
+    values.push_back(k / 4.0f);
+  }
   std::mt19937 random(11);
   for (int i = 0; i < 200000; ++i) {
     std::uint32_t bits = random();
@@ -85,12 +90,14 @@ TEST(NumTextTest, FormatsAsPrintfDoes) {
     values.push_back(static_cast<float>(random() % 2000000) / 1000.0f - 1000.0f);
   }
   for (float f : values) {
-    char expected[512];
-    char got[512];
-    std::snprintf(expected, sizeof expected, "%f", static_cast<double>(f));
-    int n = FormatFloat(f, got);
-    EXPECT_STREQ(got, expected) << f;
-    EXPECT_EQ(n, static_cast<int>(std::strlen(expected)));
+    for (int decimals : {6, 1, 0}) {
+      char expected[512];
+      char got[512];
+      std::snprintf(expected, sizeof expected, "%.*f", decimals, static_cast<double>(f));
+      int n = FormatFloat(f, got, decimals);
+      EXPECT_STREQ(got, expected) << f;
+      EXPECT_EQ(n, static_cast<int>(std::strlen(expected)));
+    }
   }
   for (int i : {0, -1, 7, INT_MAX, INT_MIN, 123456}) {
     char expected[32];
