@@ -107,7 +107,7 @@ void BufferedFile::putstring(const char* s) {
   if (s != nullptr) putstring(std::string_view(s));
 }
 
-void BufferedFile::putstring(std::string_view s) {
+void BufferedFile::PutPieces(std::string_view s) {
   if (readmode_ || position_ < 0) return;
   const char* p = s.data();
   const char* end = p + s.size();

@@ -78,7 +78,30 @@ class BufferedFile {
   }
   // putchar() for each character, in one pass.
   void putstring(const char* s);
-  void putstring(std::string_view s);
+  void putstring(std::string_view s) {
+    // Most strings a writer puts are short pieces of a line: copied at once
+    // when nothing in them can meet the line-end rule or the end of room.
+    size_t n = s.size();
+    if (n <= kShortPiece && !readmode_ && position_ >= 0 &&
+        position_ + static_cast<int>(n) <= capacity_ - kSpare &&
+        (position_ > length_ ? position_ : length_) + static_cast<int>(n) + kSpare <= zeroed_ &&
+        !(lastwritten_[0] == '\r' && lastwritten_[1] == '\n') && n > 0) {
+      const char* p = s.data();
+      bool lineFeed = false;
+      for (size_t i = 0; i < n; ++i) lineFeed |= p[i] == '\n';
+      if (!lineFeed) {
+        char* to = data_.get() + position_;
+        for (size_t i = 0; i < n; ++i) to[i] = p[i];
+        lastwritten_[0] = n >= 2 ? p[n - 2] : lastwritten_[1];
+        lastwritten_[1] = p[n - 1];
+        position_ += static_cast<int>(n);
+        length_ += static_cast<int>(n);
+        if (length_ > capacity_ - kSpare) length_ = capacity_ - kSpare;
+        return;
+      }
+    }
+    PutPieces(s);
+  }
   // mode 0: set to offset; mode 1: move by offset; other: leave. The result
   // is clamped to -1 .. capacity - 4.
   void setpos(int offset, int mode);
@@ -112,6 +135,7 @@ class BufferedFile {
 
  private:
   static constexpr int kSpare = 4;
+  static constexpr size_t kShortPiece = 32;
   struct Free {
     void operator()(char* p) const { std::free(p); }
   };
@@ -122,6 +146,8 @@ class BufferedFile {
   // A growable buffer makes room for at least `more` characters after the
   // position; false when it cannot.
   bool Grow(int more);
+  // putstring() for any string.
+  void PutPieces(std::string_view s);
   // Clears the bytes from zeroed_ up to at least `end`.
   void ZeroUpTo(int end);
 

@@ -1,6 +1,8 @@
 #include "rte2int/compiledpattern.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -13,7 +15,8 @@
 namespace {
 
 constexpr int kMaxParamChars = kRecognizerParamsSize - 1;
-constexpr int kNoLiteral = 1000;  // no input character equals it
+
+enum class WordPlace { kAtStart, kAfterSpace, kAfterFirst, kAnywhere };
 
 // Sets of input characters: indexed by a lowered input character + 128
 // for the classes, by the raw byte for the stops of a placeholder.
@@ -37,9 +40,12 @@ struct Compiled {
   // classes, optional space, numbers): walking them alone tells cheaply
   // whether the pattern fails at the start.
   size_t plainPrefix = 0;
-  // For a pattern that starts with one character and an optional space:
-  // the literal that must come after that space; else kNoLiteral.
-  int literalAfterSpace = kNoLiteral;
+  // The first run of letters the pattern asks for, and where the input
+  // must show it: from the first character (kAtStart), after the first
+  // character and the white space behind it (kAfterSpace), or right after
+  // the first character (kAfterFirst). kAnywhere: no such word.
+  WordPlace place = WordPlace::kAnywhere;
+  std::string word;
 };
 
 bool IsClassAfterStar(char p, int followingCount) {
@@ -91,6 +97,11 @@ class Sets {
   std::map<std::tuple<bool, int, bool>, std::unique_ptr<CharSet>> stops_;
 };
 
+bool IsLetterOp(const std::vector<Op>& ops, size_t i) {
+  return i < ops.size() && ops[i].kind == OpKind::kLiteral && ops[i].literal >= 'a' &&
+         ops[i].literal <= 'z';
+}
+
 Compiled Compile(const char* pattern, Sets* sets) {
   Compiled c;
   int len = static_cast<int>(std::strlen(pattern));
@@ -134,23 +145,31 @@ Compiled Compile(const char* pattern, Sets* sets) {
   while (c.plainPrefix < c.ops.size() && c.ops[c.plainPrefix].kind != OpKind::kStar &&
          c.ops[c.plainPrefix].kind != OpKind::kCount)
     ++c.plainPrefix;
-  if (c.ops.size() > 2 && c.ops[1].kind == OpKind::kSpace && c.ops[2].kind == OpKind::kLiteral)
-    c.literalAfterSpace = c.ops[2].literal;
+  size_t from = 0;
+  if (IsLetterOp(c.ops, 0)) {
+    c.place = WordPlace::kAtStart;
+  } else if (c.ops.size() > 2 && c.ops[1].kind == OpKind::kSpace && IsLetterOp(c.ops, 2)) {
+    c.place = WordPlace::kAfterSpace;
+    from = 2;
+  } else if (IsLetterOp(c.ops, 1)) {
+    c.place = WordPlace::kAfterFirst;
+    from = 1;
+  }
+  if (c.place != WordPlace::kAnywhere)
+    for (size_t i = from; IsLetterOp(c.ops, i); ++i) c.word += static_cast<char>(c.ops[i].literal);
   return c;
 }
 
 bool IsSpaceByte(unsigned char b) { return b == ' ' || b == '\t' || b == '\r' || b == '\n' || b == 0; }
 
-// The lowered input character at `pos`, -1 past the end.
-int LoweredAt(const PatternInput& in, int pos) {
-  return pos < in.length ? LowerInput(static_cast<signed char>(in.data[pos])) : kEndOfInput;
+// Where the input goes on after the character read at `start`.
+int AfterStart(const PatternInput& in, int start) {
+  return start < 0 ? 0 : start >= in.length ? start : start + 1;
 }
 
-// Where a pattern that starts with one character and an optional space
-// meets its first literal: after the character read at `start` and the
-// white space behind it.
+// After that character and the white space behind it.
 int AfterStartAndSpace(const PatternInput& in, int start) {
-  int pos = start < 0 ? 0 : start >= in.length ? start : start + 1;
+  int pos = AfterStart(in, start);
   while (pos < in.length && IsSpaceByte(static_cast<unsigned char>(in.data[pos]))) ++pos;
   return pos;
 }
@@ -210,72 +229,157 @@ bool PrefixFits(const Compiled& p, const PatternInput& in, int start) {
   return true;
 }
 
-using Candidates = std::vector<unsigned char>;
-// A first character with more candidates than this gets a second level
-// indexed by the next character.
-constexpr size_t kSecondLevelFrom = 12;
+// A set of table indices (0..127), one bit each.
+struct IndexSet {
+  std::uint64_t bits[2] = {0, 0};
 
-// The candidates after one first character, by the next character; and
-// where that is white space, by the first character after it (`third`:
-// index into Table::thirds, or -1).
-struct SecondLevel {
-  std::vector<Candidates> byNext;
-  std::vector<int> third;
+  void Add(int index) { bits[index >> 6] |= std::uint64_t{1} << (index & 63); }
+  IndexSet& operator|=(const IndexSet& o) {
+    bits[0] |= o.bits[0];
+    bits[1] |= o.bits[1];
+    return *this;
+  }
+  IndexSet operator&(const IndexSet& o) const {
+    IndexSet r;
+    r.bits[0] = bits[0] & o.bits[0];
+    r.bits[1] = bits[1] & o.bits[1];
+    return r;
+  }
+  // Calls `take` with each index in increasing order until it returns true.
+  template <typename Take>
+  int FirstWhere(Take take) const {
+    for (int w = 0; w < 2; ++w) {
+      for (std::uint64_t x = bits[w]; x != 0; x &= x - 1) {
+        int index = w * 64 + LowestBit(x);
+        if (take(index)) return index;
+      }
+    }
+    return kCmdNone;
+  }
+
+  static int LowestBit(std::uint64_t x) {
+    int n = 0;
+    while ((x & 0xFF) == 0) {
+      x >>= 8;
+      n += 8;
+    }
+    while ((x & 1) == 0) {
+      x >>= 1;
+      ++n;
+    }
+    return n;
+  }
 };
 
-// One table compiled, and for each first character (by its value + 128)
-// the patterns that may match there, in index order.
+IndexSet Range(int first, int last) {
+  IndexSet r;
+  for (int w = 0; w < 2; ++w) {
+    int lo = std::max(first, w * 64), hi = std::min(last, w * 64 + 63);
+    if (lo > hi) continue;
+    std::uint64_t run = hi - lo == 63 ? ~std::uint64_t{0} : ((std::uint64_t{1} << (hi - lo + 1)) - 1);
+    r.bits[w] = run << (lo - w * 64);
+  }
+  return r;
+}
+
+// The words of one kind of place, as a tree of letters: looking up the
+// letters the input shows gives the patterns whose word they begin with.
+class WordTree {
+ public:
+  WordTree() : nodes_(1) {}
+  void Add(const std::string& word, int index) {
+    size_t node = 0;
+    for (char ch : word) {
+      int child = nodes_[node].child[ch - 'a'];
+      if (child == 0) {
+        child = static_cast<int>(nodes_.size());
+        nodes_[node].child[ch - 'a'] = child;
+        nodes_.emplace_back();
+      }
+      node = static_cast<size_t>(child);
+    }
+    nodes_[node].ends.Add(index);
+  }
+  // The patterns whose word the letters from `pos` on begin with.
+  IndexSet Lookup(const PatternInput& in, int pos) const {
+    IndexSet found;
+    if (!in.readable) return found;
+    size_t node = 0;
+    for (; pos >= 0 && pos < in.length; ++pos) {
+      int lc = LowerInput(static_cast<signed char>(in.data[pos]));
+      if (lc < 'a' || lc > 'z') break;
+      int child = nodes_[node].child[lc - 'a'];
+      if (child == 0) break;
+      node = static_cast<size_t>(child);
+      found |= nodes_[node].ends;
+    }
+    return found;
+  }
+
+ private:
+  struct Node {
+    int child[26] = {};
+    IndexSet ends;
+  };
+  std::vector<Node> nodes_;
+};
+
+// One table compiled, with what picks the candidates at an input position:
+// a pattern can only match where the input shows its word in its place; the
+// few patterns without a word are picked by the first two characters.
 struct Table {
   Compiled patterns[kCommandCount];
-  Candidates first[256];
-  SecondLevel second[256];
-  std::vector<std::vector<Candidates>> thirds;
+  WordTree atStart, afterSpace, afterFirst;
+  // The patterns with a word after the first character whose first step
+  // takes that character, by the character (+ 128).
+  IndexSet firstTakes[256];
+  // The few patterns without a word, and for each pair of first two
+  // characters (+ 128 each) which of them get past those: bit k for
+  // noWord[k].
+  std::vector<int> noWord;
+  std::vector<unsigned char> noWordPasses;
 
-  Table(const char (*table)[kCommandFieldSize], Sets* sets) {
-    for (int index = 0; index < kCommandCount; ++index)
-      patterns[index] = Compile(table[index], sets);
-    for (int c = -128; c < 128; ++c) {
-      Candidates& list = first[c + 128];
-      for (int index = 0; index < kCommandCount; ++index) {
-        if (table[index][0] != '\0' && SurvivesStart(table[index], c, -129))
-          list.push_back(static_cast<unsigned char>(index));
+  Table(const char (*table)[kCommandFieldSize], Sets* sets) : noWordPasses(256 * 256) {
+    for (int index = 0; index < kCommandCount; ++index) {
+      const char* text = table[index];
+      if (text[0] == '\0') continue;
+      Compiled& p = patterns[index] = Compile(text, sets);
+      switch (p.place) {
+        case WordPlace::kAtStart: atStart.Add(p.word, index); break;
+        case WordPlace::kAfterSpace: afterSpace.Add(p.word, index); break;
+        case WordPlace::kAfterFirst: afterFirst.Add(p.word, index); break;
+        case WordPlace::kAnywhere: break;
       }
-      if (list.size() < kSecondLevelFrom) continue;
-      SecondLevel& level = second[c + 128];
-      level.byNext.resize(256);
-      level.third.assign(256, -1);
-      for (int d = -128; d < 128; ++d) {
-        Candidates& next = level.byNext[static_cast<size_t>(d + 128)];
-        for (unsigned char index : list)
-          if (SurvivesStart(table[index], c, d)) next.push_back(index);
-        if (IsSpaceByte(static_cast<unsigned char>(d))) AddThirdLevel(next, &level.third[static_cast<size_t>(d + 128)]);
+      unsigned char bit = 0;
+      if (p.place == WordPlace::kAnywhere) {
+        noWord.push_back(index);  // a table has one or two of them, far below eight
+        bit = static_cast<unsigned char>(1u << (noWord.size() - 1));
+      }
+      for (int c = -128; c < 128; ++c) {
+        if (p.place == WordPlace::kAtStart || !SurvivesStart(text, c, -129)) continue;
+        if (p.place != WordPlace::kAnywhere) {
+          firstTakes[c + 128].Add(index);
+          continue;
+        }
+        for (int d = -128; d < 128; ++d)
+          if (SurvivesStart(text, c, d)) noWordPasses[static_cast<size_t>((c + 128) * 256 + d + 128)] |= bit;
       }
     }
   }
 
-  // Patterns that start with one character and an optional space survive
-  // white space after the first character; the first character after it
-  // decides.
-  void AddThirdLevel(const Candidates& list, int* third) {
-    std::vector<Candidates> byAfter(256);
-    for (int e = -128; e < 128; ++e) {
-      for (unsigned char index : list) {
-        int literal = patterns[index].literalAfterSpace;
-        if (literal == kNoLiteral || literal == e)
-          byAfter[static_cast<size_t>(e + 128)].push_back(index);
-      }
+  IndexSet Candidates(const PatternInput& in, int start, int c, int d) const {
+    IndexSet set;
+    unsigned passes = noWordPasses[static_cast<size_t>((c + 128) * 256 + d + 128)];
+    for (size_t k = 0; passes != 0; ++k, passes >>= 1)
+      if (passes & 1u) set.Add(noWord[k]);
+    if (c >= 'a' && c <= 'z') set |= atStart.Lookup(in, start);
+    const IndexSet& takes = firstTakes[c + 128];
+    if (takes.bits[0] | takes.bits[1]) {
+      IndexSet words = afterSpace.Lookup(in, AfterStartAndSpace(in, start));
+      words |= afterFirst.Lookup(in, AfterStart(in, start));
+      set |= words & takes;
     }
-    *third = static_cast<int>(thirds.size());
-    thirds.push_back(std::move(byAfter));
-  }
-
-  const Candidates& For(const PatternInput& in, int start, int c, int d) const {
-    const SecondLevel& level = second[c + 128];
-    if (level.byNext.empty()) return first[c + 128];
-    int t = level.third[static_cast<size_t>(d + 128)];
-    if (t < 0) return level.byNext[static_cast<size_t>(d + 128)];
-    int e = LoweredAt(in, AfterStartAndSpace(in, start));
-    return thirds[static_cast<size_t>(t)][static_cast<size_t>(e + 128)];
+    return set;
   }
 };
 
@@ -297,15 +401,11 @@ int RecognizeCompiled(bool csv, PatternInput& in, int start, char* params, int f
   // At the end of the input this reads the end again; after a byte 0xFF it
   // reads the byte behind it, as the walk itself would.
   int d = LowerInput(in.Get());
-  // The candidates are table indices in increasing order, so a range
-  // beyond the table needs no clamping here.
-  for (unsigned char index : table.For(in, start, c, d)) {
-    if (index < first) continue;
-    if (index > last) break;
+  IndexSet candidates = table.Candidates(in, start, c, d) & Range(first, last);
+  return candidates.FirstWhere([&](int index) {
     const Compiled& pattern = table.patterns[index];
-    if (PrefixFits(pattern, in, start) && Match(pattern, in, start, params)) return index;
-  }
-  return kCmdNone;
+    return PrefixFits(pattern, in, start) && Match(pattern, in, start, params);
+  });
 }
 
 namespace {
