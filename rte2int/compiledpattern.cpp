@@ -22,11 +22,13 @@ enum class WordPlace { kAtStart, kAfterSpace, kAfterFirst, kAnywhere };
 // for the classes, by the raw byte for the stops of a placeholder.
 using CharSet = std::array<bool, 256>;
 
-enum class OpKind : unsigned char { kLiteral, kClass, kSpace, kNumber, kStar, kCount };
+enum class OpKind : unsigned char { kLiteral, kWord, kClass, kSpace, kNumber, kStar, kCount };
 
 struct Op {
   OpKind kind = OpKind::kLiteral;
   int literal = 0;              // kLiteral: the character, as a lowered input
+  int from = 0;                 // kWord: two or more literals, at Compiled::words
+  int length = 0;
   const CharSet* set = nullptr;  // kClass: accepted; kStar: bytes that need the full test
   int count = 0;                // kCount: separators for the next '*'
   bool hasEnd = false;          // kStar: the next pattern character may end it
@@ -36,6 +38,7 @@ struct Op {
 
 struct Compiled {
   std::vector<Op> ops;
+  std::string words;  // the characters of the kWord ops
   // The leading ops that collect no text and count nothing (characters,
   // classes, optional space, numbers): walking them alone tells cheaply
   // whether the pattern fails at the start.
@@ -78,15 +81,16 @@ class Sets {
   }
 
   // Bytes a placeholder cannot simply collect: those that may end it, line
-  // ends (and 0xFF, which reads as the end), and the separators it counts.
-  const CharSet* Stops(bool hasEnd, int endChar, bool endOnAt) {
-    auto key = std::make_tuple(hasEnd, endChar, endOnAt);
+  // ends (and 0xFF, which reads as the end), and, when a count of
+  // separators may be running, the separators.
+  const CharSet* Stops(bool hasEnd, int endChar, bool endOnAt, bool counted) {
+    auto key = std::make_tuple(hasEnd, endChar, endOnAt, counted);
     auto it = stops_.find(key);
     if (it != stops_.end()) return it->second.get();
     auto set = std::make_unique<CharSet>();
     for (int b = 0; b < 256; ++b) {
       int lc = LowerInput(static_cast<signed char>(b));
-      (*set)[static_cast<size_t>(b)] = IsLineEnd(lc) || lc == ';' || lc == ',' ||
+      (*set)[static_cast<size_t>(b)] = IsLineEnd(lc) || (counted && (lc == ';' || lc == ',')) ||
                                        (hasEnd && (lc == endChar || (endOnAt && lc == '@')));
     }
     return (stops_[key] = std::move(set)).get();
@@ -94,7 +98,7 @@ class Sets {
 
  private:
   std::map<char, std::unique_ptr<CharSet>> classes_;
-  std::map<std::tuple<bool, int, bool>, std::unique_ptr<CharSet>> stops_;
+  std::map<std::tuple<bool, int, bool, bool>, std::unique_ptr<CharSet>> stops_;
 };
 
 bool IsLetterOp(const std::vector<Op>& ops, size_t i) {
@@ -105,6 +109,9 @@ bool IsLetterOp(const std::vector<Op>& ops, size_t i) {
 Compiled Compile(const char* pattern, Sets* sets) {
   Compiled c;
   int len = static_cast<int>(std::strlen(pattern));
+  // Until a count is set the separators a '*' collects change nothing: the
+  // count only goes down from 0, and only a count above 0 holds a '*' open.
+  bool counted = false;
   for (int i = 0; i < len; ++i) {
     char p = pattern[i];
     Op op;
@@ -127,13 +134,14 @@ Compiled Compile(const char* pattern, Sets* sets) {
           op.endChar = static_cast<signed char>(pattern[i + 1]);
           op.endOnAt = pattern[i + 1] == ')';
         }
-        op.set = sets->Stops(op.hasEnd, op.endChar, op.endOnAt);
+        op.set = sets->Stops(op.hasEnd, op.endChar, op.endOnAt, counted);
         break;
       }
       default:
         if (p >= '1' && p <= '9') {
           op.kind = OpKind::kCount;
           op.count = p - '0';
+          counted = true;
         } else {
           op.kind = OpKind::kLiteral;
           op.literal = static_cast<signed char>(p);
@@ -142,9 +150,6 @@ Compiled Compile(const char* pattern, Sets* sets) {
     }
     c.ops.push_back(op);
   }
-  while (c.plainPrefix < c.ops.size() && c.ops[c.plainPrefix].kind != OpKind::kStar &&
-         c.ops[c.plainPrefix].kind != OpKind::kCount)
-    ++c.plainPrefix;
   size_t from = 0;
   if (IsLetterOp(c.ops, 0)) {
     c.place = WordPlace::kAtStart;
@@ -157,6 +162,26 @@ Compiled Compile(const char* pattern, Sets* sets) {
   }
   if (c.place != WordPlace::kAnywhere)
     for (size_t i = from; IsLetterOp(c.ops, i); ++i) c.word += static_cast<char>(c.ops[i].literal);
+  // Runs of literals are compared in one step.
+  std::vector<Op> merged;
+  for (size_t i = 0; i < c.ops.size();) {
+    size_t end = i;
+    while (end < c.ops.size() && c.ops[end].kind == OpKind::kLiteral) ++end;
+    if (end - i < 2) {
+      merged.push_back(c.ops[i++]);
+      continue;
+    }
+    Op word;
+    word.kind = OpKind::kWord;
+    word.from = static_cast<int>(c.words.size());
+    word.length = static_cast<int>(end - i);
+    for (; i < end; ++i) c.words += static_cast<char>(c.ops[i].literal);
+    merged.push_back(word);
+  }
+  c.ops.swap(merged);
+  while (c.plainPrefix < c.ops.size() && c.ops[c.plainPrefix].kind != OpKind::kStar &&
+         c.ops[c.plainPrefix].kind != OpKind::kCount)
+    ++c.plainPrefix;
   return c;
 }
 
@@ -200,6 +225,15 @@ bool PrefixFits(const Compiled& p, const PatternInput& in, int start) {
       case OpKind::kLiteral:
         if (lc != op.literal) return false;
         break;
+      case OpKind::kWord: {
+        const char* word = p.words.data() + op.from;
+        if (lc != word[0]) return false;
+        for (int k = 1; k < op.length; ++k) {
+          lc = pos < in.length ? LowerInput(static_cast<signed char>(data[pos++])) : kEndOfInput;
+          if (lc != word[k]) return false;
+        }
+        break;
+      }
       case OpKind::kClass:
         if (!(*op.set)[static_cast<size_t>(lc + 128)]) return false;
         break;
@@ -229,35 +263,45 @@ bool PrefixFits(const Compiled& p, const PatternInput& in, int start) {
   return true;
 }
 
-// A set of table indices (0..127), one bit each.
+// A set of table indices (0..127), one bit each. Kept in two plain words
+// (not an array) so that it stays in registers.
 struct IndexSet {
-  std::uint64_t bits[2] = {0, 0};
+  std::uint64_t low = 0;   // indices 0..63
+  std::uint64_t high = 0;  // indices 64..127
 
-  void Add(int index) { bits[index >> 6] |= std::uint64_t{1} << (index & 63); }
+  void Add(int index) {
+    std::uint64_t bit = std::uint64_t{1} << (index & 63);
+    if (index < 64)
+      low |= bit;
+    else
+      high |= bit;
+  }
+  bool Empty() const { return (low | high) == 0; }
   IndexSet& operator|=(const IndexSet& o) {
-    bits[0] |= o.bits[0];
-    bits[1] |= o.bits[1];
+    low |= o.low;
+    high |= o.high;
     return *this;
   }
-  IndexSet operator&(const IndexSet& o) const {
-    IndexSet r;
-    r.bits[0] = bits[0] & o.bits[0];
-    r.bits[1] = bits[1] & o.bits[1];
-    return r;
-  }
-  // Calls `take` with each index in increasing order until it returns true.
+  IndexSet operator&(const IndexSet& o) const { return IndexSet{low & o.low, high & o.high}; }
+  // Calls `take` with each index in increasing order, and whether it is
+  // the last one, until it returns true; returns that index or kCmdNone.
   template <typename Take>
   int FirstWhere(Take take) const {
-    for (int w = 0; w < 2; ++w) {
-      for (std::uint64_t x = bits[w]; x != 0; x &= x - 1) {
-        int index = w * 64 + LowestBit(x);
-        if (take(index)) return index;
-      }
+    for (std::uint64_t x = low; x != 0; x &= x - 1) {
+      int index = LowestBit(x);
+      if (take(index, (x & (x - 1)) == 0 && high == 0)) return index;
+    }
+    for (std::uint64_t x = high; x != 0; x &= x - 1) {
+      int index = 64 + LowestBit(x);
+      if (take(index, (x & (x - 1)) == 0)) return index;
     }
     return kCmdNone;
   }
 
   static int LowestBit(std::uint64_t x) {
+#if defined(__GNUC__) || defined(__clang__)
+    return __builtin_ctzll(x);
+#else
     int n = 0;
     while ((x & 0xFF) == 0) {
       x >>= 8;
@@ -268,18 +312,19 @@ struct IndexSet {
       ++n;
     }
     return n;
+#endif
   }
 };
 
+// The indices first..last.
 IndexSet Range(int first, int last) {
-  IndexSet r;
-  for (int w = 0; w < 2; ++w) {
-    int lo = std::max(first, w * 64), hi = std::min(last, w * 64 + 63);
-    if (lo > hi) continue;
-    std::uint64_t run = hi - lo == 63 ? ~std::uint64_t{0} : ((std::uint64_t{1} << (hi - lo + 1)) - 1);
-    r.bits[w] = run << (lo - w * 64);
-  }
-  return r;
+  auto word = [](int lo, int hi) -> std::uint64_t {  // bits lo..hi of 0..63
+    if (lo > hi) return 0;
+    std::uint64_t run = hi - lo == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << (hi - lo + 1)) - 1;
+    return run << lo;
+  };
+  return IndexSet{word(std::max(first, 0), std::min(last, 63)),
+                  word(std::max(first, 64) - 64, std::min(last, 127) - 64)};
 }
 
 // The words of one kind of place, as a tree of letters: looking up the
@@ -338,8 +383,13 @@ struct Table {
   // noWord[k].
   std::vector<int> noWord;
   std::vector<unsigned char> noWordPasses;
+  // For each pair of first two characters (+ 128 each), the lowest and the
+  // highest index of the patterns that get past them (lowest > highest:
+  // none does), so that most positions are passed over at once.
+  std::vector<unsigned char> lowest, highest;
 
-  Table(const char (*table)[kCommandFieldSize], Sets* sets) : noWordPasses(256 * 256) {
+  Table(const char (*table)[kCommandFieldSize], Sets* sets)
+      : noWordPasses(256 * 256), lowest(256 * 256, 255), highest(256 * 256, 0) {
     for (int index = 0; index < kCommandCount; ++index) {
       const char* text = table[index];
       if (text[0] == '\0') continue;
@@ -356,13 +406,16 @@ struct Table {
         bit = static_cast<unsigned char>(1u << (noWord.size() - 1));
       }
       for (int c = -128; c < 128; ++c) {
-        if (p.place == WordPlace::kAtStart || !SurvivesStart(text, c, -129)) continue;
-        if (p.place != WordPlace::kAnywhere) {
+        if (!SurvivesStart(text, c, -129)) continue;
+        if (p.place != WordPlace::kAtStart && p.place != WordPlace::kAnywhere)
           firstTakes[c + 128].Add(index);
-          continue;
+        for (int d = -128; d < 128; ++d) {
+          if (!SurvivesStart(text, c, d)) continue;
+          size_t pair = static_cast<size_t>((c + 128) * 256 + d + 128);
+          if (p.place == WordPlace::kAnywhere) noWordPasses[pair] |= bit;
+          lowest[pair] = std::min<unsigned char>(lowest[pair], static_cast<unsigned char>(index));
+          highest[pair] = std::max<unsigned char>(highest[pair], static_cast<unsigned char>(index));
         }
-        for (int d = -128; d < 128; ++d)
-          if (SurvivesStart(text, c, d)) noWordPasses[static_cast<size_t>((c + 128) * 256 + d + 128)] |= bit;
       }
     }
   }
@@ -374,7 +427,7 @@ struct Table {
       if (passes & 1u) set.Add(noWord[k]);
     if (c >= 'a' && c <= 'z') set |= atStart.Lookup(in, start);
     const IndexSet& takes = firstTakes[c + 128];
-    if (takes.bits[0] | takes.bits[1]) {
+    if (!takes.Empty()) {
       IndexSet words = afterSpace.Lookup(in, AfterStartAndSpace(in, start));
       words |= afterFirst.Lookup(in, AfterStart(in, start));
       set |= words & takes;
@@ -401,10 +454,14 @@ int RecognizeCompiled(bool csv, PatternInput& in, int start, char* params, int f
   // At the end of the input this reads the end again; after a byte 0xFF it
   // reads the byte behind it, as the walk itself would.
   int d = LowerInput(in.Get());
+  size_t pair = static_cast<size_t>((c + 128) * 256 + d + 128);
+  if (table.lowest[pair] > last || table.highest[pair] < first || table.lowest[pair] > table.highest[pair])
+    return kCmdNone;
   IndexSet candidates = table.Candidates(in, start, c, d) & Range(first, last);
-  return candidates.FirstWhere([&](int index) {
+  return candidates.FirstWhere([&](int index, bool lastOne) {
     const Compiled& pattern = table.patterns[index];
-    return PrefixFits(pattern, in, start) && Match(pattern, in, start, params);
+    // The walk itself decides the last candidate.
+    return (lastOne || PrefixFits(pattern, in, start)) && Match(pattern, in, start, params);
   });
 }
 
@@ -442,6 +499,20 @@ bool Match(const Compiled& pattern, PatternInput& in, int start, char* params) {
       case OpKind::kLiteral:
         consume = lc == op.literal;
         break;
+      case OpKind::kWord: {
+        const char* word = pattern.words.data() + op.from;
+        consume = lc == word[0];
+        for (int k = 1; consume && k < op.length; ++k) {
+          // Each character consumed; the separator goes in once.
+          separate();
+          prev = lc;
+          before = in.pos;
+          ch = in.Get();
+          lc = LowerInput(ch);
+          consume = lc == word[k];
+        }
+        break;
+      }
       case OpKind::kClass:
         consume = (*op.set)[static_cast<size_t>(lc + 128)];
         break;
@@ -487,11 +558,18 @@ bool Match(const Compiled& pattern, PatternInput& in, int start, char* params) {
         collect(ch);
         if (lc == ';' || lc == ',') --separators;
         prev = lc;
-        // Ordinary characters neither end the text nor count.
-        while (in.pos < in.length && !(*op.set)[data[in.pos]]) {
-          collect(data[in.pos]);
-          prev = LowerInput(static_cast<signed char>(data[in.pos]));
-          ++in.pos;
+        {
+          // Ordinary characters neither end the text nor count: taken as
+          // one run.
+          int end = in.pos;
+          while (end < in.length && !(*op.set)[data[end]]) ++end;
+          if (end > in.pos) {
+            int room = std::min(end - in.pos, kMaxParamChars - plen);
+            if (room > 0) std::memcpy(params + plen, data + in.pos, static_cast<size_t>(room));
+            plen += std::max(room, 0);
+            prev = LowerInput(static_cast<signed char>(data[end - 1]));
+            in.pos = end;
+          }
         }
         continue;
       case OpKind::kCount:
