@@ -39,8 +39,8 @@ bool Script(const std::string&) {
 
 bool Recognize(const std::string&) {
   const char* from = global.routetype == kRouteScript ? kScripted : kPreprocessed;
-  BufferedFile out(BufferedFile::kStageOutputSize, true);
   BufferedFile* in = new BufferedFile(from, false);
+  BufferedFile out(BufferedFile::OutputSizeFor(in->size()), true);
   bool ok = in->working() && out.working() && RouteText2Intermediate(in, &out, nullptr);
   delete in;
   return out.flush(kRecognized) && ok;

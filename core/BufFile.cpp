@@ -13,6 +13,12 @@ constexpr int kZeroStep = 64 * 1024;
 constexpr int kMaxCapacity = 0x7FFFFFF0;
 }  // namespace
 
+int BufferedFile::OutputSizeFor(int inputSize) {
+  long long room = static_cast<long long>(inputSize) + inputSize / 4;
+  if (room < kStageOutputSize) return kStageOutputSize;
+  return room > kMaxCapacity - kSpare ? kMaxCapacity - kSpare : static_cast<int>(room);
+}
+
 bool BufferedFile::Allocate(size_t bytes) {
   data_.reset(static_cast<char*>(std::malloc(bytes)));
   if (!data_) return false;

@@ -286,28 +286,14 @@ void Cleaner::SearchPaths() {
 
   // The links in the order of their texts (qsort_stringlist), each once.
   // The search gives them in that order already on most routes.
-  struct Keyed {
-    char text[kPathTextSize];
-    int length;
-    PathLink link;
+  auto before = [](const PathLink& a, const PathLink& b) { return PathTextsBefore(a, b); };
+  if (!std::is_sorted(results.begin(), results.end(), before))
+    std::sort(results.begin(), results.end(), before);
+  auto same = [](const PathLink& a, const PathLink& b) {
+    return a.pos == b.pos && a.trk == b.trk && a.along == b.along;
   };
-  std::vector<Keyed> keyed(results.size());
-  std::vector<const Keyed*> order(keyed.size());
-  for (size_t k = 0; k < results.size(); ++k) {
-    keyed[k].link = results[k];
-    keyed[k].length = FormatPathText(results[k], keyed[k].text);
-    order[k] = &keyed[k];
-  }
-  auto before = [](const Keyed* a, const Keyed* b) {
-    if (a->length != b->length) return a->length < b->length;
-    return std::memcmp(a->text, b->text, static_cast<size_t>(a->length)) < 0;
-  };
-  auto same = [](const Keyed* a, const Keyed* b) {
-    return a->length == b->length && std::memcmp(a->text, b->text, static_cast<size_t>(a->length)) == 0;
-  };
-  if (!std::is_sorted(order.begin(), order.end(), before)) std::sort(order.begin(), order.end(), before);
-  order.erase(std::unique(order.begin(), order.end(), same), order.end());
-  for (const Keyed* k : order) links_.push_back(k->link);
+  results.erase(std::unique(results.begin(), results.end(), same), results.end());
+  links_.swap(results);
   madePathArrays_ = true;
 }
 
@@ -411,7 +397,7 @@ bool CleanIntFile(BufferedFile*& file, platform::ProgressSink* progress) {
   log("CleanIntFile started");
   std::unique_ptr<BufferedFile> out;
   try {
-    out.reset(new BufferedFile(BufferedFile::kStageOutputSize, true));
+    out.reset(new BufferedFile(BufferedFile::OutputSizeFor(file->size()), true));
     if (!out->working()) {
       log("failed to allocate memory");
       return false;

@@ -117,6 +117,25 @@ int FormatPathText(const PathLink& link, char* dest) {
   return static_cast<int>(p - dest);
 }
 
+bool PathTextsBefore(const PathLink& a, const PathLink& b) {
+  // With positions from 0 and tracks from 0 to 99 a shorter text is a
+  // shorter position, and texts of one length compare as their numbers.
+  auto plain = [](const PathLink& l) {
+    return l.pos >= 0 && l.trk >= 0 && l.trk <= 99 && l.along >= 0 && l.along <= 99;
+  };
+  if (plain(a) && plain(b)) {
+    if (a.pos != b.pos) return a.pos < b.pos;
+    if (a.trk != b.trk) return a.trk < b.trk;
+    return a.along < b.along;
+  }
+  char ta[kPathTextSize];
+  char tb[kPathTextSize];
+  int na = FormatPathText(a, ta);
+  int nb = FormatPathText(b, tb);
+  return ComparePathTexts(std::string_view(ta, static_cast<size_t>(na)),
+                          std::string_view(tb, static_cast<size_t>(nb))) < 0;
+}
+
 int NextPFOffset(const int* startpos, int count, int k) {
   for (int j = k + 1; j < count; ++j)
     if (startpos[j] > startpos[k]) return j;

@@ -44,6 +44,10 @@ bool SearchPathLinks(const int* startpos, const int* starttrk, const int* alongt
 constexpr int kPathTextSize = 48;
 int FormatPathText(const PathLink& link, char* dest);
 
+// Whether the text of link `a` comes before that of `b` in the order of
+// ComparePathTexts; equal texts are equal links.
+bool PathTextsBefore(const PathLink& a, const PathLink& b);
+
 // The first index after k whose position is greater than startpos[k], or
 // count.
 int NextPFOffset(const int* startpos, int count, int k);

@@ -212,7 +212,7 @@ int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
   if (global.routetype == kRouteScript) ProcessSCR(in.file, progress);
 
   OwnedBuffer out;
-  out.file = new BufferedFile(BufferedFile::kStageOutputSize, true);
+  out.file = new BufferedFile(BufferedFile::OutputSizeFor(in.file->size()), true);
   if (!out.file->working()) return 0;
   if (!RouteText2Intermediate(in.file, out.file, progress)) return 0;
   in.Free();
