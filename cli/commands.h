@@ -4,19 +4,37 @@
 #include <string>
 #include <vector>
 
-// Exit statuses of every subcommand.
+// Exit statuses of every subcommand: 2 only for a malformed command line
+// (an unknown option, a missing or malformed value), 1 for whatever fails
+// at run time (missing or unreadable files and folders included).
 enum ExitStatus { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 
 // Each takes the arguments after its own name.
 int GenerateCommand(const std::vector<std::string>& args);
 int ScriptCommand(const std::vector<std::string>& args);
 int DumpCommand(const std::vector<std::string>& args);
+int SettingsCommand(const std::vector<std::string>& args);
+int SignalSystemsCommand(const std::vector<std::string>& args);
+int InstallObjectsCommand(const std::vector<std::string>& args);
 
-extern const char kGenerateUsage[];
-extern const char kScriptUsage[];
-extern const char kDumpUsage[];
+// Each prints its subcommand's help to stdout. The generate help reads the
+// configuration file to show the values saved now.
+void PrintGenerateHelp();
+void PrintScriptHelp();
+void PrintDumpHelp();
+void PrintSettingsHelp();
+void PrintSignalSystemsHelp();
+void PrintInstallObjectsHelp();
 
-// Prints "linewright: message" and the usage text to stderr; returns 2.
-int UsageFailure(const std::string& message, const char* usage);
+// A usage error: prints "linewright: message" and "see linewright COMMAND
+// --help" (or "see linewright --help" for an empty command) to stderr;
+// returns 2.
+int UsageFailure(const std::string& command, const std::string& message);
+// A failure at run time: prints "linewright: message" to stderr; returns 1.
+int RunFailure(const std::string& message);
+
+// Runs the subcommand that `args` (not empty) names, or the top-level
+// --help, help COMMAND and --version.
+int RunSubcommand(const std::vector<std::string>& args);
 
 #endif

@@ -4,17 +4,21 @@
 #include "cli/commands.h"
 #include "rte2int/dump.h"
 
-const char kDumpUsage[] =
-    "usage: linewright dump FILE\n"
-    "  Prints an intermediate file (linewright.tmp) one command a line.\n";
+void PrintDumpHelp() {
+  std::printf(
+      "usage: linewright dump FILE\n\n"
+      "Prints an intermediate file (linewright.tmp, written by every run in the working\n"
+      "folder) one command a line, as \"INDEX name | field | ...\". A file that is not an\n"
+      "intermediate file is refused, naming its first line that does not parse.\n"
+      "Exit status: 0 when printed, 1 when the file cannot be read or is not an\n"
+      "intermediate file, 2 for a malformed command line.\n");
+}
 
 int DumpCommand(const std::vector<std::string>& args) {
-  if (args.size() != 1 || args[0].compare(0, 2, "--") == 0)
-    return UsageFailure(args.empty() ? "FILE is required" : "expected one FILE", kDumpUsage);
+  if (args.empty()) return UsageFailure("dump", "FILE is required");
+  if (args[0].compare(0, 2, "--") == 0) return UsageFailure("dump", "unknown option " + args[0]);
+  if (args.size() != 1) return UsageFailure("dump", "expected one FILE");
   std::string error;
-  if (!DumpIntermediateFile(args[0], std::cout, &error)) {
-    std::fprintf(stderr, "linewright: %s\n", error.c_str());
-    return kExitFailed;
-  }
+  if (!DumpIntermediateFile(args[0], std::cout, &error)) return RunFailure(error);
   return kExitOk;
 }

@@ -1,87 +1,256 @@
 #include "cli/generate_options.h"
 
-#include <map>
+#include <cstdio>
 
 #include "cli/arguments.h"
-#include "cli/commands.h"
+#include "core/rteprocs.h"
 #include "platform/files.h"
 #include "platform/random.h"
-#include "rte2int/kavotime.h"
 #include "sigsys/sigsys.h"
-#include "ui/loadsave.h"
+#include "sigsys/sigsys_list.h"
 #include "ui/run.h"
-
-const char kGenerateUsage[] =
-    "usage: linewright generate --route FILE --train NAME [--kind launch|create|chart]\n"
-    "         [--seed N] [--signals none|mild|medium|strong]\n"
-    "         [--adhesion none|random|good|bad] [--static-trains keep|remove|move]\n"
-    "         [--alternative-chance N] [--timetable default|custom|random|realtime]\n"
-    "         [--start-time HH.MM] [--signal-system NAME] [--choice yes|no]\n"
-    "         [--[no-]tilting] [--[no-]signal-distances] [--[no-]random-track-quality]\n"
-    "         [--[no-]random-dwell] [--[no-]random-traffic] [--[no-]random-start]\n"
-    "         [--[no-]developer-mode] [--[no-]show-errors] [--[no-]loose-timetable]\n"
-    "         [--sim-folder DIR] [--route-folder DIR] [--train-folder DIR] [--sim-exe FILE]\n";
+#include "ui/start_options.h"
 
 namespace {
 
-struct Switch {
-  const char* name;
-  int Settings::*field;
-};
+const char kRouteKinds[] = ".csv, .rw or .scr";
 
-const Switch kSwitches[] = {
-    {"tilting", &Settings::tilting},
-    {"signal-distances", &Settings::signaldistances},
-    {"random-track-quality", &Settings::randomtrackquality},
-    {"random-dwell", &Settings::randomdwell},
-    {"random-traffic", &Settings::randomtraffic},
-    {"random-start", &Settings::randomstart},
-    {"developer-mode", &Settings::developermode},
-    {"show-errors", &Settings::showerrors},
-    {"loose-timetable", &Settings::loosetimetable},
-};
-
-struct Choice {
-  const char* option;
-  int Settings::*field;
-  std::map<std::string, int> values;
-};
-
-const std::vector<Choice>& Choices() {
-  static const std::vector<Choice> choices = {
-      {"signals",
-       &Settings::signalmode,
+const std::vector<SavedOption>& Options() {
+  static const std::vector<SavedOption> options = {
+      {"signals", "none|mild|medium|strong", "random signals",
+       "signals ahead held at danger by a train running ahead, from none to strong",
+       SavedKind::kChoice, &Settings::signalmode, nullptr,
        {{"none", kSignalsNone}, {"mild", kSignalsMild}, {"medium", kSignalsMedium},
         {"strong", kSignalsStrong}}},
-      {"adhesion",
-       &Settings::adhesionmode,
+      {"adhesion", "none|random|good|bad", "adhesion",
+       "rail adhesion: none leaves the route's own", SavedKind::kChoice, &Settings::adhesionmode,
+       nullptr,
        {{"none", kAdhesionNone}, {"random", kAdhesionRandom}, {"good", kAdhesionGood},
         {"bad", kAdhesionBad}}},
-      {"static-trains",
-       &Settings::statictrainmode,
+      {"alternative-chance", "N", "alternative path chance",
+       "chance in percent (0 to 100) of taking an alternative path where the route offers one",
+       SavedKind::kPercent, &Settings::alternativechance},
+      {"static-trains", "keep|remove|move", "parked trains",
+       "parked trains standing on an alternative path the train takes", SavedKind::kChoice,
+       &Settings::statictrainmode, nullptr,
        {{"keep", kStaticKeep}, {"remove", kStaticRemove}, {"move", kStaticMove}}},
-      {"timetable",
-       &Settings::timetablemode,
+      {"timetable", "default|custom|random|realtime", "timetable",
+       "start of the timetable: the route's own, --start-time, a random one, or the time now",
+       SavedKind::kChoice, &Settings::timetablemode, nullptr,
        {{"default", kTimetableDefault}, {"custom", kTimetableCustom},
         {"random", kTimetableRandom}, {"realtime", kTimetableRealTime}}},
+      {"start-time", "HH.MM", "start time",
+       "start time of the custom timetable, HH.MM or HH:MM (implies --timetable custom)",
+       SavedKind::kStartTime},
+      {"loose-timetable", "", "loose timetable", "later times of the timetable stretched by 6%",
+       SavedKind::kSwitch, &Settings::loosetimetable},
+      {"tilting", "", "tilting", "a tilting train: curves get more cant", SavedKind::kSwitch,
+       &Settings::tilting},
+      {"signal-distances", "", "signal distances",
+       "the distance to the next signal shown under each signal's label", SavedKind::kSwitch,
+       &Settings::signaldistances},
+      {"random-track-quality", "", "random track quality", "track quality drawn at random",
+       SavedKind::kSwitch, &Settings::randomtrackquality},
+      {"random-dwell", "", "random dwell", "minimum dwell times at stations drawn at random",
+       SavedKind::kSwitch, &Settings::randomdwell},
+      {"random-traffic", "", "random traffic", "passenger numbers at stations drawn at random",
+       SavedKind::kSwitch, &Settings::randomtraffic},
+      {"random-start", "", "random start", "a random starting point", SavedKind::kSwitch,
+       &Settings::randomstart},
+      {"show-errors", "", "show route errors",
+       "report track positions that go backwards in the route", SavedKind::kSwitch,
+       &Settings::showerrors},
+      {"developer-mode", "", "developer mode",
+       "start the simulator in developer mode (/d=40372958)", SavedKind::kSwitch,
+       &Settings::developermode},
+      {"signal-system", "NAME", "signal system",
+       "\"Kavo Default\" (the simulator's own signals) or an installed system, see "
+       "linewright signal-systems",
+       SavedKind::kSignalSystem},
+      {"sim-folder", "DIR", "simulator folder",
+       "the simulator's folder: its executable, railway/object for the turnout signs",
+       SavedKind::kFolder, nullptr, &Settings::simfolder},
+      {"route-folder", "DIR", "route folder",
+       "the simulator's route folder; the written route linewrighttemp.csv goes here",
+       SavedKind::kFolder, nullptr, &Settings::routefolder},
+      {"train-folder", "DIR", "train folder", "the simulator's train folder, a folder per train",
+       SavedKind::kFolder, nullptr, &Settings::trainfolder},
+      {"sim-exe", "FILE", "simulator executable", "the simulator's executable in its folder",
+       SavedKind::kFolder, nullptr, &Settings::simexe},
   };
-  return choices;
+  return options;
 }
 
-std::string Alternatives(const std::map<std::string, int>& values) {
+std::string Alternatives(const std::vector<ChoiceWord>& choices) {
   std::string s;
-  for (const auto& v : values) s += (s.empty() ? "" : "|") + v.first;
+  for (const ChoiceWord& c : choices) s += (s.empty() ? "" : "|") + std::string(c.word);
   return s;
 }
 
-bool SetFolder(std::string* field, const std::string& value) {
-  if (value.empty()) return false;
-  *field = value;
-  DropTrailingSeparator(field);
+bool Fail(std::string* error, const std::string& message) {
+  *error = message;
+  return false;
+}
+
+// Stores one saved option's value; false with a message when it is
+// malformed.
+bool SetSavedOption(const SavedOption& option, const std::string& value,
+                    GenerateRequest* request, std::string* error) {
+  std::string dashed = std::string("--") + option.name;
+  switch (option.kind) {
+    case SavedKind::kChoice:
+      for (const ChoiceWord& c : option.choices) {
+        if (value != c.word) continue;
+        global.*(option.number) = c.value;
+        if (option.number == &Settings::timetablemode) request->timetable_given = true;
+        return true;
+      }
+      return Fail(error, dashed + " expects " + Alternatives(option.choices) + ", got '" + value + "'");
+    case SavedKind::kPercent: {
+      long long number = 0;
+      if (!ParseInt(value, 0, 100, &number))
+        return Fail(error, dashed + " expects a whole number from 0 to 100, got '" + value + "'");
+      global.*(option.number) = static_cast<int>(number);
+      return true;
+    }
+    case SavedKind::kStartTime:
+      if (!ParseStartTime(value, &request->start_time))
+        return Fail(error, dashed + " expects HH.MM or HH:MM (hours 0-23, minutes 0-59), got '" +
+                               value + "'");
+      request->has_start_time = true;
+      return true;
+    case SavedKind::kSignalSystem:
+      request->signal_system_given = true;
+      request->signal_system = value;
+      return true;
+    case SavedKind::kFolder:
+      if (value.empty()) return Fail(error, dashed + " expects a non-empty value");
+      global.*(option.text) = value;
+      DropTrailingSeparator(&(global.*(option.text)));
+      if (option.text != &Settings::simexe) request->folders_given.push_back(option.name);
+      return true;
+    case SavedKind::kSwitch:
+      break;
+  }
   return true;
 }
 
+const SavedOption* FindSavedOption(const std::string& name) {
+  for (const SavedOption& option : Options())
+    if (name == option.name) return &option;
+  return nullptr;
+}
+
+// The folders a run checks before it saves anything: the train folder
+// always, the route and simulator folders for a run that writes a route,
+// and every folder given on the command line.
+bool CheckFolders(const GenerateRequest& request, std::string* error) {
+  for (const SavedOption& option : Options()) {
+    if (option.kind != SavedKind::kFolder || option.text == &Settings::simexe) continue;
+    bool given = false;
+    for (const std::string& name : request.folders_given) given = given || name == option.name;
+    bool needed = given || option.text == &Settings::trainfolder || request.kind != kRunChart;
+    const std::string& folder = global.*(option.text);
+    if (!needed || platform::IsDirectory(folder)) continue;
+    std::string message = std::string("the ") + option.label + " '" + folder + "'";
+    if (given)
+      message += " given with --" + std::string(option.name) + " does not exist";
+    else
+      message += " does not exist; set it with --" + std::string(option.name) + " " +
+                 option.value + " (it is saved for later runs)";
+    return Fail(error, message);
+  }
+  return true;
+}
+
+// The installed signal system that `name` names (letter case aside when
+// nothing matches exactly), or "Kavo Default"; false with the list of the
+// installed ones.
+bool ChooseSignalSystem(const std::string& name, std::string* chosen, std::string* error) {
+  if (IsDefaultSignalSystem(name)) {
+    *chosen = name;
+    return true;
+  }
+  std::vector<SignalSystemEntry> installed = ListSignalSystems(".");
+  const SignalSystemEntry* match = nullptr;
+  for (const SignalSystemEntry& s : installed)
+    if (s.name == name) match = &s;
+  for (const SignalSystemEntry& s : installed)
+    if (match == nullptr && EqualsIgnoringCase(s.name, name)) match = &s;
+  if (match != nullptr) {
+    *chosen = match->name;
+    return true;
+  }
+  std::string list;
+  for (const SignalSystemEntry& s : installed)
+    list += (list.empty() ? "" : ", ") + ("'" + s.name + "' (folder " + s.folder + ")");
+  std::string message = "no signal system '" + name + "' is installed; ";
+  if (list.empty())
+    message += "none are (a signal system is a folder holding sigsys.txt in the working folder)";
+  else
+    message += "installed: " + list;
+  return Fail(error, message + "; or use 'Kavo Default'");
+}
+
 }  // namespace
+
+const std::vector<SavedOption>& SavedOptions() { return Options(); }
+
+std::string SavedOptionValue(const SavedOption& option, const Settings& settings,
+                             const std::string& signal_system) {
+  switch (option.kind) {
+    case SavedKind::kSwitch:
+      return settings.*(option.number) ? "on" : "off";
+    case SavedKind::kChoice:
+      for (const ChoiceWord& c : option.choices)
+        if (settings.*(option.number) == c.value) return c.word;
+      return std::to_string(settings.*(option.number)) + " (unknown)";
+    case SavedKind::kPercent:
+      return std::to_string(settings.*(option.number));
+    case SavedKind::kStartTime: {
+      int t = settings.starttime;
+      char text[32];
+      std::snprintf(text, sizeof text, "%02d.%02d", t / 3600 % 100, t / 60 % 60);
+      std::string shown = text;
+      if (t % 60 != 0) shown += " and " + std::to_string(t % 60) + " s";
+      return shown;
+    }
+    case SavedKind::kSignalSystem:
+      return signal_system;
+    case SavedKind::kFolder:
+      return settings.*(option.text);
+  }
+  return std::string();
+}
+
+const std::vector<RunOption>& RunOptions() {
+  static const std::vector<RunOption> options = {
+      {"route", "FILE", "the route to read, a .csv, .rw or .scr file", nullptr},
+      {"train", "NAME", "the train, a folder of the train folder that holds train.dat", nullptr},
+      {"kind", "launch|create|chart",
+       "launch: write the route and start the simulator; create: only write the route;\n"
+       "      chart: write the technical diagram chart.html",
+       "launch"},
+      {"seed", "N",
+       "seed of the random generator (0 to 4294967295): the same seed gives the same route",
+       "from the clock, printed in the summary"},
+      {"choice", "yes|no", "answer to the script's #choice questions when standard input is not a terminal",
+       "no"},
+      {"strict", "", "any message of the run makes it fail (status 1), for checking routes", "off"},
+  };
+  return options;
+}
+
+bool ParseStartTime(const std::string& text, int* seconds) {
+  std::size_t sep = text.find_first_of(".:");
+  if (sep == std::string::npos || sep < 1 || sep > 2 || text.size() != sep + 3) return false;
+  long long hours = 0, minutes = 0;
+  if (!ParseInt(text.substr(0, sep), 0, 23, &hours)) return false;
+  std::string mm = text.substr(sep + 1);
+  if (!IsAsciiDigit(mm[0]) || !IsAsciiDigit(mm[1]) || !ParseInt(mm, 0, 59, &minutes)) return false;
+  *seconds = static_cast<int>(hours * 3600 + minutes * 60);
+  return true;
+}
 
 bool ParseGenerateArguments(const std::vector<std::string>& args, GenerateRequest* request,
                             std::string* error) {
@@ -91,44 +260,37 @@ bool ParseGenerateArguments(const std::vector<std::string>& args, GenerateReques
     std::string name, inline_value, value;
     bool has_inline = false;
     ArgumentReader::SplitOption(word, &name, &inline_value, &has_inline);
-    if (name.size() < 3 || name.compare(0, 2, "--") != 0) {
-      *error = "unexpected argument '" + word + "'";
-      return false;
-    }
+    if (name.size() < 3 || name.compare(0, 2, "--") != 0)
+      return Fail(error, "unexpected argument '" + word + "'");
     std::string option = name.substr(2);
 
-    bool handled = false;
-    for (const Switch& s : kSwitches) {
-      if (option == s.name || option == std::string("no-") + s.name) {
-        if (has_inline) {
-          *error = "option --" + option + " takes no value";
-          return false;
-        }
-        global.*(s.field) = option == s.name ? 1 : 0;
-        handled = true;
-      }
+    // On/off switches: "--tilting" and "--no-tilting"; "--strict".
+    bool negated = option.compare(0, 3, "no-") == 0;
+    const SavedOption* saved = FindSavedOption(negated ? option.substr(3) : option);
+    bool is_switch = (saved != nullptr && saved->kind == SavedKind::kSwitch) || option == "strict";
+    if (is_switch) {
+      if (has_inline) return Fail(error, "option --" + option + " takes no value");
+      if (option == "strict")
+        request->strict = true;
+      else
+        global.*(saved->number) = negated ? 0 : 1;
+      continue;
     }
-    if (handled) continue;
-
-    if (!reader.ReadValue(inline_value, has_inline, &value)) {
-      *error = "option --" + option + " expects a value";
-      return false;
+    saved = FindSavedOption(option);
+    bool known = saved != nullptr;
+    for (const RunOption& run : RunOptions()) known = known || option == run.name;
+    if (!known) return Fail(error, "unknown option --" + option);
+    if (!reader.ReadValue(inline_value, has_inline, &value))
+      return Fail(error, "option --" + option + " expects a value");
+    if (saved != nullptr) {
+      if (!SetSavedOption(*saved, value, request, error)) return false;
+      continue;
     }
-    for (const Choice& c : Choices()) {
-      if (option != c.option) continue;
-      auto it = c.values.find(value);
-      if (it == c.values.end()) {
-        *error = "--" + option + " expects " + Alternatives(c.values) + ", got '" + value + "'";
-        return false;
-      }
-      global.*(c.field) = it->second;
-      if (option == "timetable") request->timetable_given = true;
-      handled = true;
-    }
-    if (handled) continue;
 
     long long number = 0;
     if (option == "route") {
+      if (RouteTypeOf(value) == kRouteNone)
+        return Fail(error, "--route expects a " + std::string(kRouteKinds) + " file, got '" + value + "'");
       request->route = value;
     } else if (option == "train") {
       request->train = value;
@@ -139,112 +301,51 @@ bool ParseGenerateArguments(const std::vector<std::string>& args, GenerateReques
         request->kind = kRunCreate;
       else if (value == "chart")
         request->kind = kRunChart;
-      else {
-        *error = "--kind expects launch|create|chart, got '" + value + "'";
-        return false;
-      }
+      else
+        return Fail(error, "--kind expects launch|create|chart, got '" + value + "'");
     } else if (option == "seed") {
-      if (!ParseInt(value, 0, 0xFFFFFFFFLL, &number)) {
-        *error = "--seed expects a whole number from 0 to 4294967295, got '" + value + "'";
-        return false;
-      }
+      if (!ParseInt(value, 0, 0xFFFFFFFFLL, &number))
+        return Fail(error, "--seed expects a whole number from 0 to 4294967295, got '" + value + "'");
       request->has_seed = true;
       request->seed = static_cast<std::uint32_t>(number);
-    } else if (option == "alternative-chance") {
-      if (!ParseInt(value, 0, 100, &number)) {
-        *error = "--alternative-chance expects a whole number from 0 to 100, got '" + value + "'";
-        return false;
-      }
-      global.alternativechance = static_cast<int>(number);
-    } else if (option == "start-time") {
-      request->start_time = value;
-    } else if (option == "signal-system") {
-      request->signal_system_given = true;
-      request->signal_system = value;
     } else if (option == "choice") {
-      if (value != "yes" && value != "no") {
-        *error = "--choice expects yes|no, got '" + value + "'";
-        return false;
-      }
+      if (value != "yes" && value != "no")
+        return Fail(error, "--choice expects yes|no, got '" + value + "'");
       request->choice_answer = value == "yes";
-    } else if (option == "sim-folder" || option == "route-folder" || option == "train-folder" ||
-               option == "sim-exe") {
-      std::string* field = option == "sim-folder"     ? &global.simfolder
-                           : option == "route-folder" ? &global.routefolder
-                           : option == "train-folder" ? &global.trainfolder
-                                                      : &global.simexe;
-      if (!SetFolder(field, value)) {
-        *error = "--" + option + " expects a non-empty value";
-        return false;
-      }
-    } else {
-      *error = "unknown option --" + option;
-      return false;
     }
   }
-  if (request->route.empty()) {
-    *error = "--route FILE is required";
-    return false;
-  }
-  if (request->train.empty()) {
-    *error = "--train NAME is required";
-    return false;
-  }
+  if (request->route.empty()) return Fail(error, "--route FILE is required");
+  if (request->train.empty()) return Fail(error, "--train NAME is required");
   return true;
 }
 
 bool ApplyGenerateRequest(const GenerateRequest& request, std::time_t now, std::string* error) {
-  std::string route = request.route;
-  ChooseRouteFile(route);
-  if (global.routetype == kRouteNone) {
-    *error = "route '" + route + "' must be a .csv, .rw or .scr file";
-    return false;
-  }
-  if (!platform::IsRegularFile(route)) {
-    *error = "route '" + route + "' not found";
-    return false;
-  }
+  if (!CheckFolders(request, error)) return false;
+  ChooseRouteFile(request.route);
+  if (!platform::IsRegularFile(request.route))
+    return Fail(error, "route '" + request.route + "' not found");
   global.trainname = request.train;
   std::string trainData =
       platform::JoinPath(platform::JoinPath(global.trainfolder, global.trainname), "train.dat");
-  if (!platform::IsRegularFile(trainData)) {
-    *error = "no train '" + request.train + "' in the train folder '" + global.trainfolder +
-             "' (a train is a folder holding train.dat)";
+  if (!platform::IsRegularFile(trainData))
+    return Fail(error, "no train '" + request.train + "' in the train folder '" + global.trainfolder +
+                           "' (a train is a folder holding train.dat)");
+  std::string signal_system = sigsys.name.empty() ? kDefaultSignalSystem : sigsys.name;
+  if (request.signal_system_given && !ChooseSignalSystem(request.signal_system, &signal_system, error))
     return false;
-  }
   global.outroutepath = OutRoutePath(global.routefolder);
 
   // A start time means a custom timetable unless another one was asked for.
-  if (!request.start_time.empty() && !request.timetable_given)
-    global.timetablemode = kTimetableCustom;
-  switch (global.timetablemode) {
-    case kTimetableCustom:
-      if (!request.start_time.empty()) global.starttime = KavoTime2Sec(request.start_time.substr(0, 5).c_str());
-      break;
-    case kTimetableRealTime: {
-      std::tm local{};
-#ifdef _WIN32
-      localtime_s(&local, &now);
-#else
-      localtime_r(&now, &local);
-#endif
-      global.starttime = local.tm_hour * 3600 + local.tm_min * 60 + (local.tm_sec / 30) * 30 + 60;
-      break;
-    }
-    case kTimetableRandom:
-      global.starttime = (platform::Random() % 1440) * 60;
-      break;
-    default:
-      break;
+  if (request.has_start_time && !request.timetable_given) global.timetablemode = kTimetableCustom;
+  // The custom time was checked when it was read; the other modes pick
+  // their time as the options dialog does.
+  if (global.timetablemode == kTimetableCustom) {
+    if (request.has_start_time) global.starttime = request.start_time;
+  } else {
+    global.starttime = StartTimeFor(global.timetablemode, std::string(), now, global.starttime);
   }
 
-  if (request.signal_system_given) {
-    // Names of 16 characters or more cannot be a signal system's.
-    if (request.signal_system.size() <= static_cast<size_t>(kSignalSystemNameMax))
-      sigsys.name = request.signal_system;
-  } else if (sigsys.name.empty()) {
-    sigsys.name = kDefaultSignalSystem;
-  }
+  sigsys.name = signal_system;
   sigsys.custom = IsDefaultSignalSystem(sigsys.name) ? 0 : 1;
   return true;
 }

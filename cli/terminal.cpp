@@ -14,13 +14,25 @@
 bool StdinIsTerminal() { return isatty(fileno(stdin)) != 0; }
 bool StderrIsTerminal() { return isatty(fileno(stderr)) != 0; }
 
+void TerminalMessageSink::ClearProgress() {
+  if (progress_ != nullptr) progress_->Clear();
+}
+
 void TerminalMessageSink::Error(const std::string& text) {
+  ClearProgress();
   ++errors_;
   std::fprintf(stderr, "Error: %s\n", text.c_str());
   std::fflush(stderr);
 }
 
+void TerminalMessageSink::Note(const std::string& text) {
+  ClearProgress();
+  std::printf("%s\n", text.c_str());
+  std::fflush(stdout);
+}
+
 bool TerminalMessageSink::Choice(const std::string& caption, const std::string& text) {
+  ClearProgress();
   std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
   if (!StdinIsTerminal()) {
     std::fprintf(stderr, "-> %s\n", preset_ ? "Yes" : "No");
@@ -39,17 +51,35 @@ bool TerminalMessageSink::Choice(const std::string& caption, const std::string& 
 void TerminalProgress::SetPosition(int percent) {
   if (percent == last_) return;
   last_ = percent;
-  constexpr int kWidth = 40;
+  constexpr int kWidth = 30;
   int filled = percent * kWidth / 100;
-  std::string bar(static_cast<size_t>(filled), '#');
-  bar.append(static_cast<size_t>(kWidth - filled), ' ');
-  std::fprintf(stderr, "\r[%s] %3d%%", bar.c_str(), percent);
+  std::string line = stages_.empty() ? std::string() : stages_.back() + " ";
+  line += "[" + std::string(static_cast<std::size_t>(filled), '#') +
+          std::string(static_cast<std::size_t>(kWidth - filled), ' ') + "] ";
+  line += std::to_string(percent) + "%";
+  // Blanks over what a longer line left behind.
+  std::string padded = line;
+  if (padded.size() < drawn_) padded.append(drawn_ - padded.size(), ' ');
+  std::fprintf(stderr, "\r%s", padded.c_str());
   std::fflush(stderr);
-  drawn_ = true;
+  drawn_ = line.size();
 }
 
-void TerminalProgress::Finish() {
-  if (drawn_) std::fprintf(stderr, "\n");
-  drawn_ = false;
+void TerminalProgress::BeginStage(const char* label) {
+  Clear();
+  stages_.push_back(label);
+}
+
+void TerminalProgress::EndStage() {
+  Clear();
+  if (!stages_.empty()) stages_.pop_back();
+}
+
+void TerminalProgress::Clear() {
+  if (drawn_ > 0) {
+    std::fprintf(stderr, "\r%s\r", std::string(drawn_, ' ').c_str());
+    std::fflush(stderr);
+  }
+  drawn_ = 0;
   last_ = -1;
 }

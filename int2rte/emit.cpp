@@ -3,11 +3,6 @@
 #include "int2rte/readhelpers.h"
 #include "rte2int/commands.h"
 
-namespace {
-// -0 would print as "-0.000000".
-float Positive0(float v) { return v + 0.0f; }
-}  // namespace
-
 void WriteDistance(BufferedFile* out, int position) {
   Stack fields;
   fields.PushE(position);

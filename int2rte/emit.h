@@ -10,6 +10,9 @@
 // through WriteCommand. Numbers take their typed form: integers "%d",
 // offsets and ratios "%f".
 
+// A negative zero would print as "-0.000000"; the writer prints it as 0.
+inline float Positive0(float v) { return v + 0.0f; }
+
 void WriteDistance(BufferedFile* out, int position);
 // Rail start (59), rail (60) or rail end (61) with all four fields.
 void WriteRail(BufferedFile* out, int command, int rail, float x, float y, int type);

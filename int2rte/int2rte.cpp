@@ -10,6 +10,7 @@
 #include "int2rte/randomize.h"
 #include "int2rte/readhelpers.h"
 #include "int2rte/writerstate.h"
+#include "platform/messages.h"
 #include "rte2int/commands.h"
 #include "rte2int/intermediate.h"
 #include "rte2int/rte2int.h"
@@ -40,6 +41,17 @@ void StartBlock(WriterState& state) {
   state.switched = false;
 }
 
+// One line per message that a signal template or the speeds text raised
+// more than once: it was shown the first time only.
+void LogRepeatedMessages(const platform::DistinctErrors& messages) {
+  for (const platform::DistinctErrors::Repeat& r : messages.Repeats()) {
+    std::string text = r.text;
+    for (char& c : text)
+      if (c == '\r' || c == '\n') c = ' ';
+    log(("message repeated " + std::to_string(r.count) + " more times: " + text).c_str());
+  }
+}
+
 void WriteRouteEnd(WriterState& state) {
   log("exiting loop");
   Stack id;
@@ -59,6 +71,8 @@ bool Intermediate2Route(platform::ProgressSink* progress) {
   BufferedFile out(BufferedFile::kStageOutputSize, true);
   if (!out.working()) return false;
 
+  // A faulty signal template would raise its message at every signal.
+  platform::DistinctErrors messages;
   WriterState state;
   state.in = &in;
   state.out = &out;
@@ -93,6 +107,7 @@ bool Intermediate2Route(platform::ProgressSink* progress) {
   }
 
   WriteRouteEnd(state);
+  LogRepeatedMessages(messages);
   if (!out.flush(global.outroutepath.c_str())) {
     log("Intermediate2Route: could not save the route");
     return false;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/rteprocs.h"
+#include "int2rte/emit.h"
 #include "int2rte/pathswitch.h"
 #include "int2rte/randomize.h"
 #include "rte2int/commands.h"
@@ -80,6 +81,7 @@ void HandleCleanupLine(WriterState& state, Stack* fields) {
     int joined = fields->PopInt(-1, true);
     if (start == state.playerTrack) state.candidates.Push(joined);
   } else if (kind == kStationTimingLine) {
+    state.stationTimingRead = true;
     state.stationStart = state.currentPosition;
     state.departure = fields->PopInt(0, true);
     state.nextStation = fields->PopInt(0, true);
@@ -139,21 +141,16 @@ bool HandleCurve(WriterState& state, Stack* fields) {
   return true;
 }
 
-// Relays take the signals' offset rule: x unless it is the default pair
-// (0, -1), y unless it is -1, rebased to the player track.
+// Relays take the signals' offset rule and are always written with typed
+// offsets; the fields after y stay as they are.
 bool HandleRelay(WriterState& state, Stack* fields) {
-  bool custom = CustomSignalsActive();
-  if (!(global.signaldistances || state.playerTrack != 0 || custom)) return true;
-  float x = fields->PopFloat(0, true);
-  float y = fields->PopFloat(-1, true);
-  if (x != 0 || y != -1) x -= state.player().x;
-  if (y != -1) y -= state.player().y;
-  if (custom) {
-    WriteCustomRelay(state, x, y);
+  SignalOffsets offsets = TakeSignalOffsets(state, fields);
+  if (CustomSignalsActive()) {
+    WriteCustomRelay(state, offsets.x, offsets.y);
     return false;
   }
-  fields->Push(y);
-  fields->Push(x);
+  fields->Push(Positive0(offsets.y));
+  fields->Push(Positive0(offsets.x));
   return true;
 }
 

@@ -9,6 +9,9 @@
 #include "core/Stack.h"
 #include "int2rte/readhelpers.h"
 
+// Structure indices a free-object definition may mark as a parked train.
+constexpr int kStructureCount = 65536;
+
 // A marker the writer holds back while alternative paths are possible, to
 // write it where it cannot clash with a turnout marker.
 struct HeldMarker {
@@ -43,6 +46,13 @@ struct WriterState {
   int stationStart = 0;
   int nextStation = 0;
   int travelTime = 0;
+  bool stationTimingRead = false;  // a station timing line has been read
+  // The first time of day written into a time field, -1 until then: the
+  // base from which the timetable options shift the route's times.
+  int lastTime = -1;
+  // Structures of the free-object definitions that are parked trains,
+  // indexed by structure number (0..kStructureCount - 1).
+  std::vector<bool> trainObjects = std::vector<bool>(kStructureCount, false);
   Stack candidates;          // joined tracks offered at the next path point
   std::vector<std::unique_ptr<HeldMarker>> heldMarkers;  // the last one is on top
 

@@ -22,9 +22,7 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
   return joined;
 }
 
-namespace {
-
-bool Exists(const std::string& path) {
+bool PathExists(const std::string& path) {
 #ifdef _WIN32
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 #else
@@ -32,8 +30,6 @@ bool Exists(const std::string& path) {
   return stat(path.c_str(), &st) == 0;
 #endif
 }
-
-}  // namespace
 
 std::string ResolveRoutePath(const std::string& folder, const std::string& relative) {
 #ifdef _WIN32
@@ -43,7 +39,7 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
   for (char& c : written)
     if (c == '\\') c = '/';
   std::string direct = JoinPath(folder, written);
-  if (Exists(direct)) return direct;
+  if (PathExists(direct)) return direct;
   // Walk the parts, matching each one without regard to case.
   std::string current = folder;
   size_t start = 0;
@@ -54,18 +50,16 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
     start = slash + 1;
     if (part.empty() || part == ".") continue;
     std::string candidate = JoinPath(current, part);
-    if (!Exists(candidate)) {
+    if (!PathExists(candidate)) {
       std::vector<DirEntry> entries;
       if (!ListDirectory(current, &entries)) return direct;
-      bool found = false;
-      for (const DirEntry& e : entries) {
-        if (EqualsIgnoringCase(e.name, part)) {
-          candidate = JoinPath(current, e.name);
-          found = true;
-          break;
-        }
-      }
-      if (!found) return direct;
+      // Of several spellings the first in byte order, whatever order the
+      // system lists them in.
+      const DirEntry* match = nullptr;
+      for (const DirEntry& e : entries)
+        if (EqualsIgnoringCase(e.name, part) && (match == nullptr || e.name < match->name)) match = &e;
+      if (match == nullptr) return direct;
+      candidate = JoinPath(current, match->name);
     }
     current = candidate;
   }
@@ -89,6 +83,25 @@ bool WriteFileReplacing(const std::string& path, const char* data, std::size_t s
   }
   if (!ok) std::remove(temp.c_str());
   return ok;
+}
+
+bool WriteNewFile(const std::string& path, const char* data, std::size_t size) {
+  // "x": fail rather than open a file that is already there.
+  std::FILE* f = std::fopen(path.c_str(), "wbx");
+  if (f == nullptr) return false;
+  bool ok = size == 0 || std::fwrite(data, 1, size, f) == size;
+  if (std::fclose(f) != 0) ok = false;
+  if (!ok) std::remove(path.c_str());
+  return ok;
+}
+
+bool MakeDirectory(const std::string& path) {
+#ifdef _WIN32
+  CreateDirectoryA(path.c_str(), nullptr);
+#else
+  mkdir(path.c_str(), 0777);
+#endif
+  return IsDirectory(path);
 }
 
 bool RemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }

@@ -18,13 +18,22 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 
 // The file a route or script names relative to `folder`. "\" and "/" are
 // both separators; on systems with case-sensitive names each part is found
-// without regard to case when it does not exist as written. When nothing
-// matches, the joined path as written is returned.
+// without regard to case when it does not exist as written (the first
+// match in byte order). When nothing matches, the joined path as written
+// is returned.
 std::string ResolveRoutePath(const std::string& folder, const std::string& relative);
 
 // Writes `size` bytes to a temporary file beside `path`, then renames it
 // over `path`. False (and the target untouched) when any step fails.
 bool WriteFileReplacing(const std::string& path, const char* data, std::size_t size);
+// True when something (a file or a folder) exists at `path`.
+bool PathExists(const std::string& path);
+// Creates `path` with `size` bytes, only when nothing of that name exists:
+// an existing file is never replaced. False when it existed or any step
+// failed (a partly written file is removed).
+bool WriteNewFile(const std::string& path, const char* data, std::size_t size);
+// Creates one folder; true when it exists afterwards.
+bool MakeDirectory(const std::string& path);
 // True when the file existed and was removed.
 bool RemoveFile(const std::string& path);
 bool IsDirectory(const std::string& path);

@@ -18,6 +18,8 @@ bool StderrMessageSink::Choice(const std::string& caption, const std::string& te
   return answer_;
 }
 
+void MessageSink::Note(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
+
 bool RecordingMessageSink::Choice(const std::string& caption, const std::string& text) {
   questions.push_back(caption + "|" + text);
   if (answers.empty()) return false;
@@ -34,8 +36,28 @@ MessageSink* SetMessageSink(MessageSink* sink) {
 
 void ShowError(const std::string& text) { current_sink->Error(text); }
 
+void ShowNote(const std::string& text) { current_sink->Note(text); }
+
 bool AskChoice(const std::string& caption, const std::string& text) {
   return current_sink->Choice(caption, text);
+}
+
+void DistinctErrors::Error(const std::string& text) {
+  auto found = index_.find(text);
+  if (found != index_.end()) {
+    ++seen_[found->second].count;
+    return;
+  }
+  index_.emplace(text, seen_.size());
+  seen_.push_back({text, 0});
+  previous_->Error(text);
+}
+
+std::vector<DistinctErrors::Repeat> DistinctErrors::Repeats() const {
+  std::vector<Repeat> repeats;
+  for (const Repeat& r : seen_)
+    if (r.count > 0) repeats.push_back(r);
+  return repeats;
 }
 
 }  // namespace platform

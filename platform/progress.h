@@ -10,6 +10,28 @@ class ProgressSink {
  public:
   virtual ~ProgressSink() = default;
   virtual void SetPosition(int percent) = 0;
+  // A named stage ("reading route") begins or ends. Stages nest: one may
+  // begin inside another ("running script" while reading the route), and
+  // the positions then belong to the innermost. Sinks without labels
+  // ignore them.
+  virtual void BeginStage(const char* /*label*/) {}
+  virtual void EndStage() {}
+};
+
+// Names a stage for the lifetime of a scope; does nothing for a null sink.
+class ProgressStage {
+ public:
+  ProgressStage(ProgressSink* sink, const char* label) : sink_(sink) {
+    if (sink_ != nullptr) sink_->BeginStage(label);
+  }
+  ~ProgressStage() {
+    if (sink_ != nullptr) sink_->EndStage();
+  }
+  ProgressStage(const ProgressStage&) = delete;
+  ProgressStage& operator=(const ProgressStage&) = delete;
+
+ private:
+  ProgressSink* sink_;
 };
 
 // The percentage of `position` in `size`, computed in floating point,

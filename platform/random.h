@@ -10,8 +10,10 @@ namespace platform {
 constexpr int kRandomMax = 32767;
 
 void SeedRandom(std::uint32_t seed);
-// Seeds from the clock (seconds).
-void SeedRandomFromClock();
+// Seeds from the clock with microsecond resolution, so that two runs in
+// one second differ, and returns the seed: SeedRandom with it repeats the
+// run.
+std::uint32_t SeedRandomFromClock();
 int Random();
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/keyword_matcher.h"
 #include "core/rteprocs.h"
 #include "scrprocs/evaluate.h"
 
@@ -59,44 +60,6 @@ bool ScrTakesNoParameters(int index) {
 
 namespace {
 
-// The parallel anchored prefix match over the table. Each character either
-// advances a candidate or rules it out for good; the first candidate (in
-// table order) to complete its pattern wins.
-class NameMatcher {
- public:
-  explicit NameMatcher(int only) {
-    for (int i = 0; i < kScrCommandCount; ++i) {
-      count_[i] = 0;
-      alive_[i] = (only < 0 || only >= kScrCommandCount || only == i);
-      if (alive_[i]) ++alive_count_;
-    }
-  }
-
-  bool AnyAlive() const { return alive_count_ > 0; }
-
-  // Offers one input character; returns the index of a completed pattern
-  // or -1.
-  int Offer(int c) {
-    char lc = AsciiLower(static_cast<char>(c));
-    for (int i = 0; i < kScrCommandCount; ++i) {
-      if (!alive_[i]) continue;
-      char p = command[i][count_[i]];
-      if (lc == p || (lc == '{' && p == '<') || (lc == '}' && p == '>')) {
-        if (command[i][++count_[i]] == '\0') return i;
-      } else {
-        alive_[i] = false;
-        --alive_count_;
-      }
-    }
-    return -1;
-  }
-
- private:
-  int count_[kScrCommandCount];  // characters of each pattern matched so far
-  bool alive_[kScrCommandCount];
-  int alive_count_ = 0;
-};
-
 bool IsOpening(int c) { return c == '<' || c == '{'; }
 bool IsClosing(int c) { return c == '>' || c == '}'; }
 
@@ -121,7 +84,7 @@ ScrTerminator ReadParameter(Next next, std::string* raw) {
 
 int GetNextScrCommand(BufferedFile* file, int only, bool keepPosition) {
   int start = file->getpos();
-  NameMatcher matcher(only);
+  KeywordMatcher matcher(&command[0][0], kScrCommandCount, kScrPatternSize, only, true);
   for (;;) {
     int c = file->getchar();
     if (c == -1 || !matcher.AnyAlive()) break;
@@ -134,7 +97,7 @@ int GetNextScrCommand(BufferedFile* file, int only, bool keepPosition) {
 
 int GetNextScrCommand(ScrText* text) {
   std::size_t start = text->pos;
-  NameMatcher matcher(-1);
+  KeywordMatcher matcher(&command[0][0], kScrCommandCount, kScrPatternSize, -1, true);
   while (!text->AtEnd() && matcher.AnyAlive()) {
     int found = matcher.Offer(static_cast<unsigned char>(text->text[text->pos++]));
     if (found >= 0) return found;

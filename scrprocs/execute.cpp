@@ -290,6 +290,7 @@ bool ProcessSCR_simple(BufferedFile* in, BufferedFile* out, platform::ProgressSi
 }
 
 bool ProcessSCR(BufferedFile*& route, platform::ProgressSink* progress) {
+  platform::ProgressStage stage(progress, "running script");
   log("ProcessSCR started");
   ResetUserVariables();
   BufferedFile* out = new BufferedFile(BufferedFile::kStageOutputSize, true);

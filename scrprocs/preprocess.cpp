@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "scrprocs/directives.h"
 #include "scrprocs/dollar.h"
+#include "scrprocs/dollar_include.h"
 #include "scrprocs/script_errors.h"
 #include "scrprocs/scrprocs.h"
 #include "scrprocs/uservars.h"
@@ -23,7 +24,7 @@ constexpr int kMaxRouteText = 16 * 1024 * 1024;
 class PreProcessPass {
  public:
   PreProcessPass(BufferedFile* in, BufferedFile* out, platform::ProgressSink* progress)
-      : in_(in), out_(out), progress_(progress) {}
+      : in_(in), out_(out), progress_(progress), dollar_includes_(in->view()) {}
 
   // Runs the pass over the whole input; false after an error (the output
   // then holds the text processed up to it).
@@ -47,6 +48,8 @@ class PreProcessPass {
   }
 
   bool changed() const { return changed_; }
+  // A $Include named a missing file: the pass went on without it.
+  bool include_missing() const { return include_missing_; }
 
  private:
   void Error(const char* message, const std::string& detail) {
@@ -102,9 +105,36 @@ class PreProcessPass {
   }
 
   void Dollar() {
+    std::size_t at = static_cast<std::size_t>(in_->getpos() - 1);
+    DollarInclude include;
+    if (dollar_includes_.Recognise(at, &include)) {
+      in_->setpos(static_cast<int>(at + include.length), 0);
+      IncludeDollarFile(include);
+      return;
+    }
     PreProcessDollar(in_, out_, &subs_);
     // Each "$sub(i)" writes its whole list again.
     if (out_->size() > kMaxRouteText) Error("$sub command, the route grows too large.", "");
+  }
+
+  void IncludeDollarFile(const DollarInclude& include) {
+    changed_ = true;
+    IncludeFile file = SplitIncludeFile(include.pieces[ChooseIncludeFile(include)]);
+    std::string path = platform::ResolveRoutePath(global.browsefolder, file.name);
+    BufferedFile content(path.c_str(), false);
+    if (!content.working()) {
+      // Only this file's commands are lost; the pass goes on.
+      ReportScriptError("$include command, file not found.",
+                        platform::JoinPath(global.browsefolder, file.name).c_str());
+      include_missing_ = true;
+      return;
+    }
+    std::string_view text = content.view();
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    // Sectioned routes have no bare track positions to move.
+    out_->putstring(IncludedText(text, file, global.routetype != kRouteSectioned));
+    if (out_->size() > kMaxRouteText)
+      Error("$include command, the route grows too large (circular includes?).", path);
   }
 
   void DropNotes() {
@@ -168,7 +198,9 @@ class PreProcessPass {
   BufferedFile* out_;
   platform::ProgressSink* progress_;
   SubstitutionLists subs_;
+  DollarIncludeFinder dollar_includes_;
   bool changed_ = false;
+  bool include_missing_ = false;
   bool error_ = false;
 };
 
@@ -178,6 +210,7 @@ bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress) {
   // Macros belong to one route: a new reading starts without any, while
   // the later passes below keep what earlier passes defined.
   ResetUserMacros();
+  bool include_missing = false;
   for (int pass = 1;; ++pass) {
     log("PreProcessRoute started");
     BufferedFile* out = new BufferedFile(BufferedFile::kStageOutputSize, true);
@@ -192,8 +225,9 @@ bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress) {
     route->setread(true);
     route->setpos(0, 0);
     log("exiting PreProcessRoute");
+    include_missing = include_missing || run.include_missing();
     if (!ok) return false;
-    if (!run.changed()) return true;
+    if (!run.changed()) return !include_missing;
     if (pass == kMaxPasses) {
       ReportScriptError("#include command, too many nested includes (circular includes?).",
                         nullptr);

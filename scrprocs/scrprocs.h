@@ -6,9 +6,11 @@
 #include "core/BufFile.h"
 #include "platform/progress.h"
 
-// Expands includes, notes, macros and the $ functions of a route; replaces
-// `route` by the result. False after a reported error. Passes repeat while
-// a pass included a file or defined a macro. Every route reading starts
+// Expands includes (#include and the simulator's $Include), notes, macros
+// and the $ functions of a route; replaces `route` by the result. False
+// after a reported error. Passes repeat while a pass included a file or
+// defined a macro. A $Include of a missing file is reported and dropped,
+// the passes go on, and the result is false. Every route reading starts
 // with an empty macro table.
 bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress);
 

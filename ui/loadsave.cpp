@@ -71,13 +71,18 @@ signed char RouteTypeOf(const std::string& filename) {
 
 void ResetGlobals() { global = Settings(); }
 
-void LoadConfig() {
+void SetDefaultFolders(Settings* settings) {
+  settings->simfolder = "c:\\program files\\kavo";
+  settings->routefolder = "c:\\program files\\kavo\\railway\\route";
+  settings->trainfolder = "c:\\program files\\kavo\\train";
+  settings->simexe = "kavo.exe";
+}
+
+bool LoadConfig() {
   std::ifstream in(kConfigFileName, std::ios::binary);
-  if (!in) {
-    global.simfolder = "c:\\program files\\kavo";
-    global.routefolder = "c:\\program files\\kavo\\railway\\route";
-    global.trainfolder = "c:\\program files\\kavo\\train";
-    global.simexe = "kavo.exe";
+  bool found = static_cast<bool>(in);
+  if (!found) {
+    SetDefaultFolders(&global);
   } else {
     std::string line;
     std::string* folders[] = {&global.simfolder, &global.routefolder, &global.trainfolder,
@@ -103,6 +108,7 @@ void LoadConfig() {
   }
   global.browsefolder = global.routefolder;
   global.outroutepath = OutRoutePath(global.routefolder);
+  return found;
 }
 
 bool SaveConfig() {

@@ -53,9 +53,12 @@ extern const char kConfigFileName[];
 extern const char kOutRouteName[];
 
 void ResetGlobals();
+// The folders a first run starts from: the simulator's usual place.
+void SetDefaultFolders(Settings* settings);
 // Reads the configuration file (or sets the default folders when there is
 // none), then derives browsefolder and outroutepath from routefolder.
-void LoadConfig();
+// False when there was no configuration file.
+bool LoadConfig();
 // Writes the configuration file. On failure reports it and returns false.
 bool SaveConfig();
 // Removes one trailing "\" or "/" from a folder setting, unless the

@@ -4,10 +4,12 @@
 #include "int2rte/int2rte.h"
 #include "int2rte/int2tech.h"
 #include "platform/files.h"
+#include "platform/messages.h"
 #include "platform/process.h"
 #include "rte2int/rte2int.h"
 #include "sigsys/sigsys.h"
 #include "ui/loadsave.h"
+#include "ui/turnout_signs.h"
 
 const char kDeveloperCode[] = "40372958";
 
@@ -27,13 +29,46 @@ std::string SimulatorCommandLine() {
   return line;
 }
 
+namespace {
+
+// The route's markers show the turnout signs only where the simulator
+// finds them, so a run puts any that are missing in place, once.
+void InstallMissingTurnoutSigns() {
+  TurnoutSignInstall install;
+  if (!InstallTurnoutSigns(global.simfolder, &install)) {
+    ErrorMessage("Could not install the turnout signs that the route shows at switches:",
+                 install.error.c_str());
+  } else if (!install.installed.empty()) {
+    platform::ShowNote("Turnout signs installed in " + install.folder + ": " +
+                       TurnoutSignNames(install.installed));
+  }
+}
+
+}  // namespace
+
 bool GenerationRun(int kind, platform::ProgressSink* progress) {
+  if (!WriteRunOutput(kind, progress)) return false;
+  return kind != kRunLaunch || StartSimulator();
+}
+
+bool WriteRunOutput(int kind, platform::ProgressSink* progress) {
   if (kind == kRunCancel) return false;
-  if (kind == kRunLaunch) LoadSignalSystem();
+  // The log holds this run from its start, signal bitmaps included.
+  platform::RemoveFile("log.txt");
+  // Bitmaps a launch exchanged stay for the simulator until the next start.
+  RestoreDefaultSignals();
+  // Every route-writing run needs a custom system's templates; only a
+  // launch exchanges its bitmaps. A system that cannot be loaded leaves the
+  // route its own signals.
+  LoadSignalSystem(kind == kRunLaunch);
 
   std::string routePath = platform::JoinPath(global.browsefolder, global.routefile);
-  platform::RemoveFile("log.txt");
-  if (!Route2Intermediate(routePath.c_str(), progress)) {
+  bool read;
+  {
+    platform::ProgressStage stage(progress, "reading route");
+    read = Route2Intermediate(routePath.c_str(), progress);
+  }
+  if (!read) {
     // Writing from an older intermediate file would give the wrong route.
     ErrorMessage("Could not read the route:", routePath.c_str());
     return false;
@@ -41,19 +76,28 @@ bool GenerationRun(int kind, platform::ProgressSink* progress) {
   if (kind == kRunChart) {
     // A chart run writes no route, so the last run's route goes.
     platform::RemoveFile(global.outroutepath);
+    platform::ProgressStage stage(progress, "writing chart");
     if (!Intermediate2Tech(progress)) {
       ErrorMessage("Could not write the technical diagram:", kChartFileName);
       return false;
     }
     return true;
   }
-  // The writer replaces the old route only once the new one is written.
-  if (!Intermediate2Route(progress)) {
+  bool written;
+  {
+    platform::ProgressStage stage(progress, "writing route");
+    // The writer replaces the old route only once the new one is written.
+    written = Intermediate2Route(progress);
+  }
+  if (!written) {
     ErrorMessage("Could not write the route:", global.outroutepath.c_str());
     return false;
   }
-  if (kind != kRunLaunch) return true;
+  InstallMissingTurnoutSigns();
+  return true;
+}
 
+bool StartSimulator() {
   std::string commandLine = SimulatorCommandLine();
   log(("starting " + commandLine).c_str());
   std::string reason;

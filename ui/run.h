@@ -20,11 +20,25 @@ std::string SimulatorCommandLine();
 std::string SimulatorProgram();
 std::vector<std::string> SimulatorArguments();
 
-// One generation run over the route chosen in `global`: reads the route,
-// then writes the route (create, launch) or the chart (chart), and for a
-// launch starts the simulator. True when the run wrote its output (and,
+// One generation run over the route chosen in `global`: puts back signal
+// bitmaps an earlier launch left exchanged, loads the chosen signal system
+// (a launch also exchanges its bitmaps), reads the route, then writes the
+// route (create, launch) or the chart (chart), and for a launch starts the
+// simulator. True when the run wrote its output (and,
 // for a launch, the simulator was started). Failures are reported through
 // the message sink.
 bool GenerationRun(int kind, platform::ProgressSink* progress);
+
+// The two halves of GenerationRun, for a caller that reports the written
+// output before the simulator starts. WriteRunOutput does everything but
+// the start: for a launch it loads the signal system, and for a create or
+// launch run it installs the turnout signs that are missing in the
+// simulator's object folder (saying so through the message sink's note).
+// The stages are labelled for the progress sink: "reading route",
+// "running script", "writing route", "writing chart".
+bool WriteRunOutput(int kind, platform::ProgressSink* progress);
+// Starts the simulator on the written route; false after a reported
+// failure.
+bool StartSimulator();
 
 #endif

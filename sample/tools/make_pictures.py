@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 """Draws the pictures of the sample installation.
 
-Writes the four turnout signs (GIF) into the object folder and the train
-pictures (24-bit BMP) into the train folders. Everything is drawn here from
+Writes the four turnout signs (GIF) into the object folder, the train
+pictures (24-bit BMP) into the train folders, the simulator's own signal
+and relay bitmaps (colour lights) into the installation folder, and the
+sample signal system's bitmaps (semaphores) into its folder. Everything is drawn here from
 plain shapes; the output is deterministic, so running the script again
 gives the same bytes and the committed files can be checked against it.
 
-Usage: make_pictures.py [SAMPLE_KAVO_FOLDER]   (default: ../kavo beside this script)
+Usage: make_pictures.py [SAMPLE_FOLDER]   (default: .. beside this script)
 """
 
 import os
@@ -270,11 +272,65 @@ def draw_trains(kavo):
             write_bmp(os.path.join(folder, "panel2.bmp"), panels[1])
 
 
+SKY = (200, 225, 245)
+POST = (90, 90, 90)
+
+
+def colour_light(lamps):
+    """32x64 colour-light head on a post: `lamps` (top first) are RGB lamps,
+    None for a dark one."""
+    c = Canvas(32, 64, SKY)
+    c.rect(14, 4, 17, 63, POST)
+    c.rect(6, 4, 25, 4 + 12 * len(lamps) + 3, (20, 20, 20))
+    for i, colour in enumerate(lamps):
+        c.disc(15, 11 + 12 * i, 4, colour or (60, 60, 60))
+    return c
+
+
+def semaphore(arm, stripe, angle):
+    """32x64 semaphore: a lattice post and an arm pointing left, level
+    (angle 0) or lowered (angle 1)."""
+    c = Canvas(32, 64, SKY)
+    c.rect(20, 2, 23, 63, POST)
+    for y in range(6, 60, 6):
+        c.line(20, y, 23, y + 6, 1, (140, 140, 140))
+    drop = 8 * angle
+    c.polygon([(2, 10 + drop), (20, 10), (20, 16), (2, 16 + drop)], arm)
+    # The stripe across the arm, 6 to 9 pixels from its tip, follows its slope.
+    c.line(6, 13 + drop * 13 // 18, 9, 13 + drop * 11 // 18, 3, stripe)
+    c.disc(25, 13, 2, (250, 250, 200))
+    return c
+
+
+def draw_signals(sample):
+    """The simulator's own bitmaps and the sample system's namesakes."""
+    red, yellow, green, white = (220, 30, 30), (250, 200, 0), (30, 200, 60), (240, 240, 240)
+    simulator = {
+        "signal1.bmp": colour_light([red, None]),
+        "signal2.bmp": colour_light([red, green]),
+        "signal3.bmp": colour_light([red, yellow, green]),
+        "relay.bmp": colour_light([white]),
+    }
+    system = {
+        "signal1.bmp": semaphore(red, white, 0),
+        "signal2.bmp": semaphore(red, white, 1),
+        "signal3.bmp": semaphore(yellow, (20, 20, 20), 1),
+        "relay.bmp": semaphore(white, (20, 20, 20), 0),
+    }
+    for folder, pictures in ((os.path.join(sample, "kavo"), simulator),
+                             (os.path.join(sample, "sigsys", "Semaphore"), system)):
+        os.makedirs(folder, exist_ok=True)
+        for name, canvas in pictures.items():
+            write_bmp(os.path.join(folder, name), canvas)
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    kavo = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "kavo")
+    sample = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..")
+    kavo = os.path.join(sample, "kavo")
     draw_turnouts(kavo)
     draw_trains(kavo)
+    draw_signals(sample)
     return 0
 
 

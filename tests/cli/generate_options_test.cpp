@@ -15,10 +15,16 @@ class GenerateOptionsTest : public ::testing::Test {
   void SetUp() override {
     ResetGlobals();
     sigsys = SignalSystem();
-    global.trainfolder = dir_.File("train");
-    global.routefolder = dir_.File("route");
+    UseFolders();
     WriteFile(dir_.File("train/Blue Arrow/train.dat"), "x");
     WriteFile(dir_.File("route/line/a.csv"), "With Route\r\n");
+    platform::MakeDirectory(dir_.File("kavo"));
+  }
+
+  void UseFolders() {
+    global.trainfolder = dir_.File("train");
+    global.routefolder = dir_.File("route");
+    global.simfolder = dir_.File("kavo");
   }
 
   bool Parse(std::vector<std::string> args) {
@@ -33,7 +39,7 @@ class GenerateOptionsTest : public ::testing::Test {
 };
 
 TEST_F(GenerateOptionsTest, StoresEveryStartOption) {
-  ASSERT_TRUE(Parse({"--route", "r.csv", "--train=Blue Arrow", "--kind", "chart", "--seed", "7",
+  ASSERT_TRUE(Parse({"--route", "r.csv", "--train=Blue Arrow", "--kind", "chart", "--seed", "7", "--strict",
                      "--signals", "strong", "--adhesion", "bad", "--static-trains", "move",
                      "--alternative-chance", "100", "--timetable", "random", "--tilting",
                      "--signal-distances", "--random-track-quality", "--random-dwell",
@@ -46,6 +52,7 @@ TEST_F(GenerateOptionsTest, StoresEveryStartOption) {
   EXPECT_TRUE(request_.has_seed);
   EXPECT_EQ(request_.seed, 7u);
   EXPECT_TRUE(request_.choice_answer);
+  EXPECT_TRUE(request_.strict);
   EXPECT_EQ(global.signalmode, kSignalsStrong);
   EXPECT_EQ(global.adhesionmode, kAdhesionBad);
   EXPECT_EQ(global.statictrainmode, kStaticMove);
@@ -69,7 +76,7 @@ TEST_F(GenerateOptionsTest, UsageErrorsSayWhatIsWrong) {
       {{"--train", "t"}, "--route FILE is required"},
       {{"--route", "r.csv"}, "--train NAME is required"},
       {{"--route", "r.csv", "--train", "t", "--signals", "wild"},
-       "--signals expects medium|mild|none|strong, got 'wild'"},
+       "--signals expects none|mild|medium|strong, got 'wild'"},
       {{"--route", "r.csv", "--train", "t", "--alternative-chance", "250"},
        "--alternative-chance expects a whole number from 0 to 100, got '250'"},
       {{"--route", "r.csv", "--train", "t", "--seed", "-1"},
@@ -80,6 +87,11 @@ TEST_F(GenerateOptionsTest, UsageErrorsSayWhatIsWrong) {
       {{"--route", "r.csv", "--train"}, "option --train expects a value"},
       {{"--route", "r.csv", "--train", "t", "--tilting=1"}, "option --tilting takes no value"},
       {{"--route", "r.csv", "--train", "t", "stray"}, "unexpected argument 'stray'"},
+      {{"--route", "notes.txt", "--train", "t"}, "--route expects a .csv, .rw or .scr file, got 'notes.txt'"},
+      {{"--route", "r.csv", "--train", "t", "--start-time", "24.00"},
+       "--start-time expects HH.MM or HH:MM (hours 0-23, minutes 0-59), got '24.00'"},
+      {{"--route", "r.csv", "--train", "t", "--frobnicate"}, "unknown option --frobnicate"},
+      {{"--route", "r.csv", "--train", "t", "--strict=yes"}, "option --strict takes no value"},
   };
   for (auto& c : cases) {
     EXPECT_FALSE(Parse(c.args));
@@ -108,17 +120,42 @@ TEST_F(GenerateOptionsTest, ApplySetsRouteTrainAndPaths) {
   EXPECT_EQ(sigsys.custom, 0);
 }
 
-TEST_F(GenerateOptionsTest, ApplyRefusesUnknownRouteKindsAndTrains) {
-  WriteFile(dir_.File("notes.txt"), "x");
-  ASSERT_TRUE(Parse({"--route", dir_.File("notes.txt"), "--train", "Blue Arrow"}));
-  EXPECT_FALSE(ApplyGenerateRequest(request_, 0, &error_));
-  EXPECT_NE(error_.find("must be a .csv, .rw or .scr file"), std::string::npos);
+TEST(StartTime, AcceptsHoursAndMinutesInRange) {
+  const struct {
+    const char* text;
+    int seconds;  // -1: refused
+  } cases[] = {
+      {"16.35", 59700}, {"16:35", 59700}, {"9.05", 32700}, {"00.00", 0}, {"23.59", 86340},
+      {"24.00", -1},    {"12.60", -1},    {"12.5", -1},    {"123.00", -1}, {"12", -1},
+      {".30", -1},      {"-1.30", -1},    {"12.-5", -1},   {"12,30", -1},  {"12.30x", -1},
+  };
+  for (const auto& c : cases) {
+    int seconds = -1;
+    EXPECT_EQ(ParseStartTime(c.text, &seconds), c.seconds >= 0) << c.text;
+    if (c.seconds >= 0) {
+      EXPECT_EQ(seconds, c.seconds) << c.text;
+    }
+  }
+}
+
+TEST_F(GenerateOptionsTest, ApplyRefusesMissingFoldersRoutesAndTrains) {
   ASSERT_TRUE(Parse({"--route", dir_.File("route/line/a.csv"), "--train", "Nope"}));
   EXPECT_FALSE(ApplyGenerateRequest(request_, 0, &error_));
   EXPECT_NE(error_.find("no train 'Nope'"), std::string::npos);
   ASSERT_TRUE(Parse({"--route", dir_.File("route/line/b.csv"), "--train", "Blue Arrow"}));
   EXPECT_FALSE(ApplyGenerateRequest(request_, 0, &error_));
   EXPECT_NE(error_.find("not found"), std::string::npos);
+
+  // A saved folder is checked only when the run needs it: a chart writes
+  // no route.
+  std::string missing = dir_.File("nowhere");
+  global.simfolder = missing;
+  ASSERT_TRUE(Parse({"--route", dir_.File("route/line/a.csv"), "--train", "Blue Arrow", "--kind", "chart"}));
+  EXPECT_TRUE(ApplyGenerateRequest(request_, 0, &error_)) << error_;
+  ASSERT_TRUE(Parse({"--route", dir_.File("route/line/a.csv"), "--train", "Blue Arrow", "--kind", "create"}));
+  EXPECT_FALSE(ApplyGenerateRequest(request_, 0, &error_));
+  EXPECT_EQ(error_, "the simulator folder '" + missing +
+                        "' does not exist; set it with --sim-folder DIR (it is saved for later runs)");
 }
 
 TEST_F(GenerateOptionsTest, StartTimeForEachTimetable) {
@@ -129,7 +166,7 @@ TEST_F(GenerateOptionsTest, StartTimeForEachTimetable) {
   EXPECT_EQ(global.starttime, 59700);
 
   ResetGlobals();
-  global.trainfolder = dir_.File("train");
+  UseFolders();
   request_ = GenerateRequest();
   ASSERT_TRUE(Parse({"--route", route, "--train", "Blue Arrow", "--timetable", "random"}));
   platform::SeedRandom(1);
@@ -144,21 +181,28 @@ TEST_F(GenerateOptionsTest, StartTimeForEachTimetable) {
   EXPECT_EQ(global.starttime, 100);  // the default timetable ignores it
 }
 
-TEST_F(GenerateOptionsTest, SignalSystemChoice) {
+TEST_F(GenerateOptionsTest, SignalSystemMustBeInstalled) {
   std::string route = dir_.File("route/line/a.csv");
   ASSERT_TRUE(Parse({"--route", route, "--train", "Blue Arrow", "--signal-system", "kavo default"}));
   ASSERT_TRUE(ApplyGenerateRequest(request_, 0, &error_));
   EXPECT_EQ(sigsys.custom, 0);
-  request_ = GenerateRequest();
   ASSERT_TRUE(Parse({"--route", route, "--train", "Blue Arrow", "--signal-system", "Mine"}));
-  ASSERT_TRUE(ApplyGenerateRequest(request_, 0, &error_));
-  EXPECT_EQ(sigsys.name, "Mine");
+  EXPECT_FALSE(ApplyGenerateRequest(request_, 0, &error_));
+  EXPECT_EQ(error_,
+            "no signal system 'Mine' is installed; none are (a signal system is a folder holding "
+            "sigsys.txt in the working folder); or use 'Kavo Default'");
+  EXPECT_EQ(sigsys.custom, 0);
+
+  WriteFile(dir_.File("mine/sigsys.txt"), "Mine\r\n");
+  WriteFile(dir_.File("alps/sigsys.txt"), "Alpine\r\n");
+  ASSERT_TRUE(Parse({"--route", route, "--train", "Blue Arrow", "--signal-system", "mine"}));
+  ASSERT_TRUE(ApplyGenerateRequest(request_, 0, &error_)) << error_;
+  EXPECT_EQ(sigsys.name, "Mine");  // as installed
   EXPECT_EQ(sigsys.custom, 1);
-  request_ = GenerateRequest();
-  ASSERT_TRUE(Parse({"--route", route, "--train", "Blue Arrow", "--signal-system",
-                     "Sixteen chars ok"}));
-  ASSERT_TRUE(ApplyGenerateRequest(request_, 0, &error_));
-  EXPECT_EQ(sigsys.name, "Mine");  // too long a name is ignored
+  ASSERT_TRUE(Parse({"--route", route, "--train", "Blue Arrow", "--signal-system", "Sixteen chars ok"}));
+  EXPECT_FALSE(ApplyGenerateRequest(request_, 0, &error_));
+  EXPECT_EQ(error_, "no signal system 'Sixteen chars ok' is installed; installed: 'Alpine' (folder "
+                    "alps), 'Mine' (folder mine); or use 'Kavo Default'");
 }
 
 }  // namespace

@@ -10,24 +10,12 @@
 #include "platform/random.h"
 #include "route_check.h"
 #include "rte2int/commands.h"
+#include "sigsys/sigsys.h"
 #include "test_support.h"
 #include "ui/loadsave.h"
+#include "write_route.h"
 
 namespace {
-
-// Runs the writer on an intermediate file in a scratch folder and returns
-// the written route; the route file holds "old" before the run.
-std::string WriteRoute(const std::string& intermediate, bool* ok = nullptr,
-                       std::string* logText = nullptr) {
-  ScratchDir dir;
-  WriteFile(dir.File("linewright.tmp"), intermediate);
-  global.outroutepath = dir.File("route/linewrighttemp.csv");
-  WriteFile(global.outroutepath, "old");
-  bool written = Intermediate2Route(nullptr);
-  if (ok) *ok = written;
-  if (logText) *logText = ReadFile(dir.File("log.txt"));
-  return ReadFile(global.outroutepath);
-}
 
 const char kRouteEnd[] = "\r\nroute.developerid 40372958";
 
@@ -35,11 +23,15 @@ class WriterTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetGlobals();
+    sigsys = SignalSystem();
     global.trainname = "MyTrain";
     global.alternativechance = 0;
     platform::SeedRandom(1);
   }
-  void TearDown() override { ResetGlobals(); }
+  void TearDown() override {
+    ResetGlobals();
+    sigsys = SignalSystem();
+  }
 };
 
 TEST_F(WriterTest, MainLineRouteComesBackInTheOutputSyntax) {
@@ -55,8 +47,9 @@ TEST_F(WriterTest, MainLineRouteComesBackInTheOutputSyntax) {
   EXPECT_TRUE(ok);
   EXPECT_EQ(out,
             "\r\nwith route\r\nwith train\r\n.folder MyTrain,\r\nwith structure\r\n"
-            ".rail(0) rail0.b3d,\r\n.freeobj(3) Car.b3d,\r\nwith track\r\n"
-            "0,.rail 1;3.800000;0.000000;0,.sta Alpha;10.30;10.31;0;1,"
+            // free-object file names in lower case, station times in full
+            ".rail(0) rail0.b3d,\r\n.freeobj(3) car.b3d,\r\nwith track\r\n"
+            "0,.rail 1;3.800000;0.000000;0,.sta Alpha;10.3000;10.3100;0;1,"
             "\r\n25,.curve 600;30,.signal 3;A;1;2,.wall 1;-1;2,"
             "\r\n50,.marker m.bmp;100,.railend 1;3.800000;0.000000;0,.form 0;L;1;2,"
             ".freeobj 0;3;1;0,.doppler s.wav;1.000000;2.000000,"

@@ -11,6 +11,7 @@
 
 #include "platform/random.h"
 #include "route_check.h"
+#include "sigsys/sigsys.h"
 #include "test_support.h"
 #include "ui/loadsave.h"
 #include "ui/run.h"
@@ -24,10 +25,23 @@ struct SampleRoute {
   const char* expected;  // base name under tests/int2rte/expected
 };
 
-class SampleRunTest : public ::testing::TestWithParam<SampleRoute> {
+class SampleRunFixture : public ::testing::Test {
  protected:
-  void SetUp() override { ResetGlobals(); }
-  void TearDown() override { ResetGlobals(); }
+  void SetUp() override {
+    ResetGlobals();
+    sigsys = SignalSystem();
+  }
+  void TearDown() override {
+    ResetGlobals();
+    sigsys = SignalSystem();
+  }
+
+  // A simulator folder with an empty object folder, where a create run
+  // puts the turnout signs.
+  static void UseSimulatorFolder(const ScratchDir& dir) {
+    global.simfolder = dir.File("kavo");
+    fs::create_directories(dir.File("kavo/railway/object"));
+  }
 
   // Compares `actual` with an expected file, or rewrites that file.
   static void ExpectFile(const std::string& name, const std::string& actual) {
@@ -43,6 +57,8 @@ class SampleRunTest : public ::testing::TestWithParam<SampleRoute> {
   }
 };
 
+class SampleRunTest : public SampleRunFixture, public ::testing::WithParamInterface<SampleRoute> {};
+
 TEST_P(SampleRunTest, WritesTheExpectedRouteAndChart) {
   const SampleRoute& sample = GetParam();
   ScratchDir dir;
@@ -56,6 +72,7 @@ TEST_P(SampleRunTest, WritesTheExpectedRouteAndChart) {
   global.routetype = RouteTypeOf(sample.file);
   global.trainname = "Blue Arrow";
   global.outroutepath = OutRoutePath(routes);
+  UseSimulatorFolder(dir);
   RecordedMessages messages;
 
   platform::SeedRandom(20);
@@ -89,6 +106,7 @@ TEST_F(SampleRunTest, PassingLoopIsTakenThroughTheWholeRun) {
   global.trainname = "Blue Arrow";
   global.outroutepath = OutRoutePath(routes);
   global.alternativechance = 100;
+  UseSimulatorFolder(dir);
   RecordedMessages messages;
 
   platform::SeedRandom(3);
@@ -99,6 +117,76 @@ TEST_F(SampleRunTest, PassingLoopIsTakenThroughTheWholeRun) {
   EXPECT_TRUE(summary.ok()) << (summary.problems.empty() ? "" : summary.problems[0]);
   EXPECT_EQ(summary.marker_pictures.count("LINEWRIGHT\\objs\\turnout2.gif"), 1u);
 }
+
+// Every start option on, alternative paths always taken: the seed fixes the
+// whole route.
+struct OptionsRun {
+  const char* folder;  // in sample/kavo/railway/route
+  const char* file;
+  int signalmode;
+  int statictrainmode;
+  bool semaphores;       // with the sample signal system Semaphore Arms
+  const char* expected;  // base name under tests/int2rte/expected
+};
+
+class OptionsRunTest : public SampleRunFixture, public ::testing::WithParamInterface<OptionsRun> {};
+
+TEST_P(OptionsRunTest, TheSeedFixesTheRoute) {
+  const OptionsRun& run = GetParam();
+  ScratchDir dir;
+  std::string routes = dir.File("route");
+  fs::create_directories(routes);
+  fs::copy(SourcePath("sample/kavo/railway/route"), routes, fs::copy_options::recursive);
+  fs::copy(SourcePath("sample/sigsys"), dir.path(), fs::copy_options::recursive);
+  UseSimulatorFolder(dir);
+  global.routefolder = routes;
+  global.browsefolder = routes + "/" + run.folder;
+  global.routefile = run.file;
+  global.routetype = RouteTypeOf(run.file);
+  global.trainname = "Red Hauler";
+  global.outroutepath = OutRoutePath(routes);
+  global.signalmode = run.signalmode;
+  global.statictrainmode = run.statictrainmode;
+  global.timetablemode = kTimetableCustom;
+  global.starttime = 16 * 3600 + 30 * 60;
+  global.adhesionmode = kAdhesionRandom;
+  global.alternativechance = 100;
+  for (int* option :
+       {&global.tilting, &global.signaldistances, &global.randomtrackquality, &global.randomdwell,
+        &global.randomtraffic, &global.randomstart, &global.loosetimetable, &global.developermode})
+    *option = 1;
+  if (run.semaphores) {
+    sigsys.name = "Semaphore Arms";
+    sigsys.custom = 1;
+  }
+  RecordedMessages messages;
+
+  platform::SeedRandom(77);
+  ASSERT_TRUE(GenerationRun(kRunCreate, nullptr)) << run.file;
+  std::string route = ReadFile(global.outroutepath);
+  platform::SeedRandom(77);
+  ASSERT_TRUE(GenerationRun(kRunCreate, nullptr)) << run.file;
+  EXPECT_EQ(ReadFile(global.outroutepath), route) << "the same seed, another route";
+  ExpectFile(std::string(run.expected) + ".csv", route);
+  kavosim::RouteSummary summary = kavosim::CheckRoute(route);
+  EXPECT_TRUE(summary.ok()) << (summary.problems.empty() ? "" : summary.problems[0]);
+  EXPECT_TRUE(messages.errors.empty()) << messages.errors.front();
+  EXPECT_FALSE(fs::exists(dir.File("sigswap.linewright"))) << "only a launch exchanges bitmaps";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryOption, OptionsRunTest,
+    ::testing::Values(OptionsRun{"Valley Line", "Valley Line.csv", kSignalsMild, kStaticKeep, false,
+                                 "options_valley_mild_keep"},
+                      OptionsRun{"Valley Line", "Valley Line.csv", kSignalsMedium, kStaticRemove,
+                                 true, "options_valley_medium_remove_semaphores"},
+                      OptionsRun{"Valley Line", "Valley Line.csv", kSignalsStrong, kStaticMove,
+                                 false, "options_valley_strong_move"},
+                      OptionsRun{"Hill Line", "Hill Line.rw", kSignalsStrong, kStaticKeep, true,
+                                 "options_hill_rw_semaphores"},
+                      OptionsRun{"Starter", "starter.scr", kSignalsMedium, kStaticMove, false,
+                                 "options_starter_scr"}),
+    [](const ::testing::TestParamInfo<OptionsRun>& p) { return std::string(p.param.expected); });
 
 INSTANTIATE_TEST_SUITE_P(AllSyntaxes, SampleRunTest,
                          ::testing::Values(SampleRoute{"starter.csv", "starter_csv"},

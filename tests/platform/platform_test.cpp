@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/filesystem.h"
 #include "platform/progress.h"
 #include "platform/random.h"
 #include "test_support.h"
@@ -73,6 +74,26 @@ TEST(FilesTest, ListingAndAtomicWrites) {
   EXPECT_FALSE(platform::ListDirectory("missing", &entries));
   EXPECT_TRUE(platform::RemoveFile("a.txt"));
   EXPECT_FALSE(platform::RemoveFile("a.txt"));
+}
+
+TEST(FileSystemTest, MovesAndCopiesNeverReplaceAFile) {
+  ScratchDir dir;
+  platform::FileSystem& files = platform::Files();
+  WriteFile("a", "first");
+  WriteFile("b", "second");
+  EXPECT_FALSE(files.Rename("a", "b"));
+  EXPECT_FALSE(files.Copy("a", "b"));
+  EXPECT_EQ(ReadFile("a"), "first");
+  EXPECT_EQ(ReadFile("b"), "second");
+  EXPECT_TRUE(files.Copy("a", "c"));
+  EXPECT_TRUE(files.Rename("c", "d"));
+  std::string bytes;
+  EXPECT_TRUE(files.ReadFile("d", &bytes));
+  EXPECT_EQ(bytes, "first");
+  EXPECT_FALSE(files.Exists("c"));
+  EXPECT_FALSE(files.Copy("missing", "e"));
+  EXPECT_FALSE(files.Exists("e"));
+  EXPECT_FALSE(files.Remove("missing"));
 }
 
 }  // namespace

@@ -50,6 +50,35 @@ TEST(GenerationRunTest, StopsWhenTheRouteCannotBeRead) {
   EXPECT_EQ(ReadFile("log.txt").find("Intermediate2Route"), std::string::npos);
 }
 
+// Records the stage labels as they begin ("+label") and end ("-").
+class StageRecorder : public platform::ProgressSink {
+ public:
+  void SetPosition(int) override {}
+  void BeginStage(const char* label) override { stages += "+" + std::string(label) + " "; }
+  void EndStage() override { stages += "- "; }
+  std::string stages;
+};
+
+TEST(GenerationRunTest, LabelsEachStageForTheProgressBar) {
+  ScratchDir dir;
+  RecordedMessages messages;
+  ResetGlobals();
+  sigsys = SignalSystem();
+  WriteFile(dir.File("r.scr"), "With Track\r\n0,#rnd<1,2>\r\n");
+  global.browsefolder = dir.path();
+  global.routefile = "r.scr";
+  global.routetype = kRouteScript;
+  global.outroutepath = dir.File("linewrighttemp.csv");
+  global.simfolder = dir.path();
+  WriteFile(dir.File("railway/object/LINEWRIGHT/objs/x"), "");
+  StageRecorder progress;
+  ASSERT_TRUE(WriteRunOutput(kRunCreate, &progress));
+  EXPECT_EQ(progress.stages, "+reading route +running script - - +writing route - ");
+  progress.stages.clear();
+  ASSERT_TRUE(WriteRunOutput(kRunChart, &progress));
+  EXPECT_EQ(progress.stages, "+reading route +running script - - +writing chart - ");
+}
+
 TEST(GenerationRunTest, CancelDoesNothing) {
   ScratchDir dir;
   WriteFile("log.txt", "old log\n");

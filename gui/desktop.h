@@ -1,0 +1,16 @@
+#ifndef LINEWRIGHT_GUI_DESKTOP_H
+#define LINEWRIGHT_GUI_DESKTOP_H
+
+#include <string>
+
+// The desktop window, for the command line's main(). Nothing here needs
+// the toolkit's headers.
+
+// True when a window can be shown; otherwise `reason` says why not.
+bool DesktopAvailable(std::string* reason);
+
+// Starts the program as a desktop application: start-up, the window, and
+// its event loop until the window closes. Returns the exit status.
+int RunDesktopWindow(int argc, char** argv);
+
+#endif
