@@ -42,6 +42,7 @@ std::filesystem::path MakeBenchInstallation(const std::filesystem::path& dir) {
   fs::path train = kavo / "train" / "BenchTrain";
   std::error_code ec;
   fs::create_directories(routes, ec);
+  fs::create_directories(kavo / "railway" / "object", ec);  // where the turnout signs go
   fs::create_directories(train, ec);
   std::ofstream(train / "train.dat") << "BenchTrain\r\n";
   if (ec || !fs::is_regular_file(train / "train.dat")) {

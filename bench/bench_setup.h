@@ -22,8 +22,8 @@ bool EnterBenchFolder(const char* name, std::filesystem::path* dir);
 void SetUpWriterRun(const std::filesystem::path& dir);
 
 // A small simulator installation below `dir` for runs through the command
-// line: "kavo" with the route folder "kavo/railway/route" and the train
-// "BenchTrain". Returns the folder the benchmark routes go into. Empty
+// line: "kavo" with the route folder "kavo/railway/route", the object
+// folder the turnout signs go into and the train "BenchTrain". Returns the folder the benchmark routes go into. Empty
 // (said on stderr) when it cannot be made.
 std::filesystem::path MakeBenchInstallation(const std::filesystem::path& dir);
 
