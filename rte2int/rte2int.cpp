@@ -203,13 +203,20 @@ int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
 
   // Inserts included files, expands macros and fixes the choices of the
   // route's own $rnd / $sub functions; may replace the buffer.
-  if (!PreProcessRoute(in.file, progress)) {
+  bool cut = false;
+  if (!PreProcessRoute(in.file, progress, &cut)) {
     ErrorMessage(
         "An error occured during the preprocessing of the route. The route may not be playable.",
         nullptr);
   }
   // Runs the randomizer script of a script route; may replace the buffer.
-  if (global.routetype == kRouteScript) ProcessSCR(in.file, progress);
+  // An error stops it where it stands, like an error of preprocessing.
+  if (!cut && global.routetype == kRouteScript) cut = !ProcessSCR(in.file, progress);
+  // The text after such an error is gone: a route cut short is not read
+  // as if it were the whole route.
+  if (cut) {
+    return 0;
+  }
 
   OwnedBuffer out;
   out.file = new BufferedFile(BufferedFile::OutputSizeFor(in.file->size()), true);
