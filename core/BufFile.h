@@ -2,6 +2,7 @@
 #define LINEWRIGHT_CORE_BUFFILE_H
 
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -83,19 +84,25 @@ class BufferedFile {
   // putchar() for each character, in one pass.
   void putstring(const char* s);
   void putstring(std::string_view s) {
-    // Most strings a writer puts are short pieces of a line: copied at once
-    // when nothing in them can meet the line-end rule or the end of room.
+    // Most strings a writer puts are pieces of a line: copied at once when
+    // nothing in them can meet the line-end rule or the end of room.
     size_t n = s.size();
-    if (n <= kShortPiece && !readmode_ && position_ >= 0 &&
+    if (n > 0 && n <= kShortPiece && !readmode_ && position_ >= 0 &&
         position_ + static_cast<int>(n) <= capacity_ - kSpare &&
         (position_ > length_ ? position_ : length_) + static_cast<int>(n) + kSpare <= zeroed_ &&
-        !(lastwritten_[0] == '\r' && lastwritten_[1] == '\n') && n > 0) {
+        !(lastwritten_[0] == '\r' && lastwritten_[1] == '\n')) {
       const char* p = s.data();
+      char* to = data_.get() + position_;
       bool lineFeed = false;
-      for (size_t i = 0; i < n; ++i) lineFeed |= p[i] == '\n';
+      if (n <= 16) {
+        for (size_t i = 0; i < n; ++i) lineFeed |= p[i] == '\n';
+        if (!lineFeed)
+          for (size_t i = 0; i < n; ++i) to[i] = p[i];
+      } else {
+        lineFeed = std::memchr(p, '\n', n) != nullptr;
+        if (!lineFeed) std::memcpy(to, p, n);
+      }
       if (!lineFeed) {
-        char* to = data_.get() + position_;
-        for (size_t i = 0; i < n; ++i) to[i] = p[i];
         lastwritten_[0] = n >= 2 ? p[n - 2] : lastwritten_[1];
         lastwritten_[1] = p[n - 1];
         position_ += static_cast<int>(n);
@@ -139,7 +146,7 @@ class BufferedFile {
 
  private:
   static constexpr int kSpare = 4;
-  static constexpr size_t kShortPiece = 32;
+  static constexpr size_t kShortPiece = 256;
   struct Free {
     void operator()(char* p) const { std::free(p); }
   };

@@ -4,20 +4,13 @@
 
 Stack::~Stack() = default;
 
-StackEntry* Stack::NewSlot(bool front) {
-  if (size_ == Capacity()) {
-    // Grow the ring, the entries in order from the start of the new one.
-    std::vector<StackEntry> bigger(slots_.empty() ? 8 : slots_.size() * 2);
-    for (int i = 0; i < size_; ++i) bigger[static_cast<size_t>(i)] = std::move(Slot(i));
-    slots_.swap(bigger);
-    head_ = 0;
-  }
-  ++size_;
-  if (front) {
-    head_ = (head_ - 1) & (Capacity() - 1);
-    return &Slot(0);
-  }
-  return &Slot(size_ - 1);
+void Stack::Grow() {
+  // The entries in order from the start of a ring twice as large.
+  std::vector<StackEntry> bigger(slots_.empty() ? 8 : slots_.size() * 2);
+  for (int i = 0; i < size_; ++i) bigger[static_cast<size_t>(i)] = std::move(Slot(i));
+  slots_.swap(bigger);
+  mask_ = static_cast<int>(slots_.size()) - 1;
+  head_ = 0;
 }
 
 bool Stack::Add(StackEntry* entry, bool front) {
@@ -27,36 +20,10 @@ bool Stack::Add(StackEntry* entry, bool front) {
   return true;
 }
 
-bool Stack::Remove(bool front) {
-  if (size_ == 0) return false;
-  if (front) {
-    Slot(0).SetEmpty();
-    head_ = (head_ + 1) & (Capacity() - 1);
-  } else {
-    Slot(size_ - 1).SetEmpty();
-  }
-  --size_;
-  return true;
-}
-
 void Stack::MakeEmpty() {
   while (Remove(true)) {
   }
 }
-
-bool Stack::Push(const char* s) { AddTop()->Set(s); return true; }
-bool Stack::Push(char c) { AddTop()->Set(c); return true; }
-bool Stack::Push(int i) { AddTop()->Set(i); return true; }
-bool Stack::Push(float f) { AddTop()->Set(f); return true; }
-bool Stack::Push(void* p) { AddTop()->Set(p); return true; }
-bool Stack::Push() { AddTop(); return true; }
-bool Stack::PushE(const char* s) { AddBottom()->Set(s); return true; }
-bool Stack::PushE(std::string_view s) { AddBottom()->Set(s); return true; }
-bool Stack::PushE(char c) { AddBottom()->Set(c); return true; }
-bool Stack::PushE(int i) { AddBottom()->Set(i); return true; }
-bool Stack::PushE(float f) { AddBottom()->Set(f); return true; }
-bool Stack::PushE(void* p) { AddBottom()->Set(p); return true; }
-bool Stack::PushE() { AddBottom(); return true; }
 
 template <typename T, typename Read>
 T Stack::Take(bool top, bool remove, T def, Read read) {
@@ -95,10 +62,7 @@ bool ReadPresent(const StackEntry& e) { return !e.GetEmpty(); }
 }  // namespace
 
 char Stack::PopChar(char def, bool remove) { return Take(true, remove, def, ReadChar); }
-int Stack::PopInt(int def, bool remove) { return Take(true, remove, def, ReadInt); }
-float Stack::PopFloat(float def, bool remove) { return Take(true, remove, def, ReadFloat); }
 void* Stack::PopPtr(void* def, bool remove) { return Take(true, remove, def, ReadPtr); }
-bool Stack::Pop(bool remove) { return Take(true, remove, false, ReadPresent); }
 char Stack::PopCharE(char def, bool remove) { return Take(false, remove, def, ReadChar); }
 int Stack::PopIntE(int def, bool remove) { return Take(false, remove, def, ReadInt); }
 float Stack::PopFloatE(float def, bool remove) { return Take(false, remove, def, ReadFloat); }
@@ -113,11 +77,6 @@ const char* Stack::GetStringReference() const {
 const char* Stack::GetStringReferenceE() const {
   StackEntry* e = Bottom();
   return e ? e->StringRef() : nullptr;
-}
-
-StackEntry* Stack::Element(int index) const {
-  if (index < 0 || index >= size_) return nullptr;
-  return &Slot(inverted_ ? size_ - 1 - index : index);
 }
 
 int Stack::Peek(int index, int def) const {

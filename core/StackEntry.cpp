@@ -77,36 +77,6 @@ char StackEntry::GetChar() const {
   }
 }
 
-int StackEntry::GetInt() const {
-  switch (kind_) {
-    case kString:
-      return TextToInt(string_);
-    case kFloat:
-      return TruncateToInt(float_);
-    case kInt:
-      return int_;
-    case kChar:
-      return static_cast<signed char>(char_);
-    default:
-      return 0;
-  }
-}
-
-float StackEntry::GetFloat() const {
-  switch (kind_) {
-    case kString:
-      return TextToFloat(string_);
-    case kFloat:
-      return float_;
-    case kInt:
-      return static_cast<float>(int_);
-    case kChar:
-      return static_cast<float>(static_cast<signed char>(char_));
-    default:
-      return 0;
-  }
-}
-
 void* StackEntry::GetPointer() const {
   return kind_ == kPointer ? pointer_ : nullptr;
 }

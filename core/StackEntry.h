@@ -6,6 +6,13 @@
 
 #include "core/numtext.h"
 
+// A number truncated towards zero as a C cast would, but defined for every
+// input: saturating at the int range, 0 for NaN.
+int TruncateToInt(double value);
+// atof rules on a text as a float: beyond the float range it becomes an
+// infinity, as a C conversion would.
+float TextToFloat(std::string_view s);
+
 // One typed value of a Stack: a string (owned copy), a float, an int, a
 // char, a pointer (not owned) or nothing. The accessors convert between the
 // kinds the way route parameters are read: text as atoi/atof would, numbers
@@ -71,8 +78,24 @@ class StackEntry {
   // `buffer` (kNumberTextSize bytes). Valid while both live unchanged.
   std::string_view Text(char* buffer) const;
   char GetChar() const;
-  int GetInt() const;
-  float GetFloat() const;
+  int GetInt() const {
+    switch (kind_) {
+      case kString: return TextToInt(string_);
+      case kFloat: return TruncateToInt(float_);
+      case kInt: return int_;
+      case kChar: return static_cast<signed char>(char_);
+      default: return 0;
+    }
+  }
+  float GetFloat() const {
+    switch (kind_) {
+      case kString: return TextToFloat(string_);
+      case kFloat: return float_;
+      case kInt: return static_cast<float>(int_);
+      case kChar: return static_cast<float>(static_cast<signed char>(char_));
+      default: return 0;
+    }
+  }
   void* GetPointer() const;
   bool GetEmpty() const { return kind_ == kEmpty; }
   bool Equals(const StackEntry* other) const;
@@ -87,12 +110,5 @@ class StackEntry {
   };
   std::string string_;
 };
-
-// A number truncated towards zero as a C cast would, but defined for every
-// input: saturating at the int range, 0 for NaN.
-int TruncateToInt(double value);
-// atof rules on a text as a float: beyond the float range it becomes an
-// infinity, as a C conversion would.
-float TextToFloat(std::string_view s);
 
 #endif

@@ -1,5 +1,6 @@
 #include "int2rte/readhelpers.h"
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -229,32 +230,110 @@ const Spelling& SpellingOf(int command) {
 
 }  // namespace
 
-void WriteCommand(BufferedFile* out, int command, Stack* fields) {
+namespace {
+
+// The text of one command, gathered and handed to the file in one piece:
+// what putting each piece on its own gives, at less cost per piece.
+class CommandText {
+ public:
+  explicit CommandText(BufferedFile* out) : out_(out) {}
+  ~CommandText() { Flush(); }
+  CommandText(const CommandText&) = delete;
+  CommandText& operator=(const CommandText&) = delete;
+
+  void Add(std::string_view s) {
+    if (s.size() > sizeof text_ - length_) {
+      Flush();
+      if (s.size() > sizeof text_) {
+        out_->putstring(s);
+        return;
+      }
+    }
+    std::memcpy(text_ + length_, s.data(), s.size());
+    length_ += s.size();
+  }
+
+ private:
+  void Flush() {
+    out_->putstring(std::string_view(text_, length_));
+    length_ = 0;
+  }
+
+  BufferedFile* out_;
+  char text_[256];
+  size_t length_ = 0;
+};
+
+// Writes `command` from its clean spelling, taking its fields from
+// `fields` (null: none), which offers Empty() and Take(CommandText&).
+template <typename Fields>
+void WriteSpelled(BufferedFile* out, int command, Fields* fields) {
   // Index -1 has no spelling; anything outside the tables writes nothing.
   if (command < kCmdCleanup || command == -1 || command >= kCommandCount) return;
-  if (command < kCmdRailStart) out->putstring("\r\n");
+  CommandText text(out);
+  if (command < kCmdRailStart) text.Add("\r\n");
   if (command == kCmdCleanup) return;
   const std::vector<std::string_view>& pieces = SpellingOf(command).pieces;
-  char number[kNumberTextSize];
-  // The top field as text, then gone.
-  auto putField = [&] {
-    out->putstring(fields->Element(0)->Text(number));
-    fields->Pop(true);
-  };
-  out->putstring(pieces[0]);
+  text.Add(pieces[0]);
   for (size_t k = 1; k < pieces.size(); ++k) {
     if (fields != nullptr) {
       if (k + 1 < pieces.size()) {
         // Each "+" but the last takes one field.
-        if (!fields->IsEmpty()) putField();
+        if (!fields->Empty()) fields->Take(text);
       } else {
-        // The last takes all that are left.
-        for (bool firstField = true; !fields->IsEmpty(); firstField = false) {
-          if (!firstField) out->putchar(';');
-          putField();
+        // The last takes all that are left, joined by ";".
+        for (bool first = true; !fields->Empty(); first = false) {
+          if (!first) text.Add(";");
+          fields->Take(text);
         }
       }
     }
-    out->putstring(pieces[k]);
+    text.Add(pieces[k]);
   }
+}
+
+// The fields of a Stack, first on top, each taken as its text.
+class StackFields {
+ public:
+  explicit StackFields(Stack* stack) : stack_(stack) {}
+  bool Empty() const { return stack_->IsEmpty(); }
+  void Take(CommandText& text) {
+    // The text is copied before its entry goes.
+    text.Add(stack_->Element(0)->Text(number_));
+    stack_->Pop(true);
+  }
+
+ private:
+  Stack* stack_;
+  char number_[kNumberTextSize];
+};
+
+// Texts given in order.
+class TextFields {
+ public:
+  TextFields(const std::string_view* begin, const std::string_view* end)
+      : next_(begin), end_(end) {}
+  bool Empty() const { return next_ == end_; }
+  void Take(CommandText& text) { text.Add(*next_++); }
+
+ private:
+  const std::string_view* next_;
+  const std::string_view* end_;
+};
+
+}  // namespace
+
+void WriteCommandTexts(BufferedFile* out, int command,
+                       std::initializer_list<std::string_view> fields) {
+  TextFields given(fields.begin(), fields.end());
+  WriteSpelled(out, command, &given);
+}
+
+void WriteCommand(BufferedFile* out, int command, Stack* fields) {
+  if (fields == nullptr) {
+    WriteSpelled<StackFields>(out, command, nullptr);
+    return;
+  }
+  StackFields taken(fields);
+  WriteSpelled(out, command, &taken);
 }
