@@ -26,6 +26,7 @@
 #include "bench/child_run.h"
 #include "bench/synthetic_route.h"
 #include "cli/generate_options.h"
+#include "platform/memory.h"
 #include "platform/random.h"
 #include "rte2int/rte2int.h"
 #include "ui/loadsave.h"
@@ -141,6 +142,8 @@ void KeepOutputs(const Options& options, const std::vector<std::string>& createA
 }  // namespace
 
 int main(int argc, char** argv) {
+  // As the command line does, so that each stage's memory is its own.
+  platform::ReturnLargeBlocksToTheSystem();
   Options options;
   if (!ParseOptions(argc, argv, &options)) {
     std::fprintf(stderr,

@@ -43,15 +43,6 @@ struct SeenCommand {
   int command;
 };
 
-// At position `pos` track `trk` meets track `along` (-1: `trk` ends there).
-// The first pass records these; the search turns some of them into links
-// back to the main track.
-struct PathPoint {
-  int pos;
-  int trk;
-  int along;
-};
-
 struct StationTime {
   int pos;
   float arrive;
@@ -268,20 +259,15 @@ void Cleaner::SearchPaths() {
   // counted signal; each later one belongs to the signal before it.
   if (!sigstack_.empty()) sigstack_.erase(sigstack_.begin());
 
-  int count = static_cast<int>(points_.size());
-  std::vector<int> startpos(points_.size()), starttrk(points_.size()), alongtrk(points_.size());
-  for (size_t k = 0; k < points_.size(); ++k) {
-    startpos[k] = points_[k].pos;
-    starttrk[k] = points_[k].trk;
-    alongtrk[k] = points_[k].along;
-  }
   std::unique_ptr<bool[]> visited(new bool[points_.size() + 1]());
   std::unique_ptr<bool[]> found(new bool[points_.size() + 1]());
   std::vector<PathLink> results;
   log("searching paths");
-  SearchPathLinks(startpos.data(), starttrk.data(), alongtrk.data(), count, 0, 0, &results,
+  SearchPathLinks(points_.data(), static_cast<int>(points_.size()), 0, 0, &results,
                   visited.get(), found.get());
   log("search complete");
+  // The points have done their work.
+  std::vector<PathPoint>().swap(points_);
   if (results.empty()) return;
 
   // The links in the order of their texts (qsort_stringlist), each once.
@@ -293,7 +279,7 @@ void Cleaner::SearchPaths() {
     return a.pos == b.pos && a.trk == b.trk && a.along == b.along;
   };
   results.erase(std::unique(results.begin(), results.end(), same), results.end());
-  links_.swap(results);
+  links_.assign(results.begin(), results.end());
   madePathArrays_ = true;
 }
 

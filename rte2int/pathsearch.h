@@ -26,18 +26,27 @@
 bool SearchPathA(const int* startpos, const int* starttrk, const int* alongtrk, int count,
                  int start, int track, Stack* result, bool* visited, bool* found);
 
-// A link SearchPathA reports: at position `pos`, track `trk` joins `along`.
-struct PathLink {
+// A path point: at position `pos`, track `trk` meets track `along`
+// (-1: `trk` ends there).
+struct PathPoint {
   int pos;
   int trk;
   int along;
 };
 
-// SearchPathA with the links appended to `links`, in the order in which
-// SearchPathA pushes their texts.
-bool SearchPathLinks(const int* startpos, const int* starttrk, const int* alongtrk, int count,
-                     int start, int track, std::vector<PathLink>* links, bool* visited,
-                     bool* found);
+// A link SearchPathA reports: at position `pos`, track `trk` joins `along`;
+// SearchPathA gives its text `times` times (1 or 2).
+struct PathLink {
+  int pos;
+  int trk;
+  int along;
+  int times;
+};
+
+// SearchPathA over points kept together, with the links appended to
+// `links` in the order in which SearchPathA pushes their texts.
+bool SearchPathLinks(const PathPoint* points, int count, int start, int track,
+                     std::vector<PathLink>* links, bool* visited, bool* found);
 
 // The text SearchPathA pushes for a link, "%d, %02d -> %02d\r\n", into
 // `dest` (kPathTextSize bytes); returns its length.
