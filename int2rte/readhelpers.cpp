@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/StackEntry.h"
+#include "core/TextBatch.h"
 #include "core/numtext.h"
 #include "rte2int/commands.h"
 #include "rte2int/intermediate.h"
@@ -228,49 +229,13 @@ const Spelling& SpellingOf(int command) {
   return spellings[static_cast<size_t>(command)];
 }
 
-}  // namespace
-
-namespace {
-
-// The text of one command, gathered and handed to the file in one piece:
-// what putting each piece on its own gives, at less cost per piece.
-class CommandText {
- public:
-  explicit CommandText(BufferedFile* out) : out_(out) {}
-  ~CommandText() { Flush(); }
-  CommandText(const CommandText&) = delete;
-  CommandText& operator=(const CommandText&) = delete;
-
-  void Add(std::string_view s) {
-    if (s.size() > sizeof text_ - length_) {
-      Flush();
-      if (s.size() > sizeof text_) {
-        out_->putstring(s);
-        return;
-      }
-    }
-    std::memcpy(text_ + length_, s.data(), s.size());
-    length_ += s.size();
-  }
-
- private:
-  void Flush() {
-    out_->putstring(std::string_view(text_, length_));
-    length_ = 0;
-  }
-
-  BufferedFile* out_;
-  char text_[256];
-  size_t length_ = 0;
-};
-
 // Writes `command` from its clean spelling, taking its fields from
-// `fields` (null: none), which offers Empty() and Take(CommandText&).
+// `fields` (null: none), which offers Empty() and Take(TextBatch&).
 template <typename Fields>
 void WriteSpelled(BufferedFile* out, int command, Fields* fields) {
   // Index -1 has no spelling; anything outside the tables writes nothing.
   if (command < kCmdCleanup || command == -1 || command >= kCommandCount) return;
-  CommandText text(out);
+  TextBatch text(out);
   if (command < kCmdRailStart) text.Add("\r\n");
   if (command == kCmdCleanup) return;
   const std::vector<std::string_view>& pieces = SpellingOf(command).pieces;
@@ -297,7 +262,7 @@ class StackFields {
  public:
   explicit StackFields(Stack* stack) : stack_(stack) {}
   bool Empty() const { return stack_->IsEmpty(); }
-  void Take(CommandText& text) {
+  void Take(TextBatch& text) {
     // The text is copied before its entry goes.
     text.Add(stack_->Element(0)->Text(number_));
     stack_->Pop(true);
@@ -314,7 +279,7 @@ class TextFields {
   TextFields(const std::string_view* begin, const std::string_view* end)
       : next_(begin), end_(end) {}
   bool Empty() const { return next_ == end_; }
-  void Take(CommandText& text) { text.Add(*next_++); }
+  void Take(TextBatch& text) { text.Add(*next_++); }
 
  private:
   const std::string_view* next_;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/StackEntry.h"
+#include "core/TextBatch.h"
 #include "core/rteprocs.h"
 #include "rte2int/commands.h"
 #include "rte2int/compiledpattern.h"
@@ -105,41 +106,48 @@ namespace {
 // The longest field the three-byte prefix can describe.
 constexpr int kMaxFieldLength = (255 - 32) * 222 + 221;
 
-void WriteField(BufferedFile* out, const char* begin, const char* end) {
+void AddField(TextBatch* line, const char* begin, const char* end) {
   while (begin < end && IsTrimmedChar(*begin)) ++begin;
   while (end > begin && IsTrimmedChar(end[-1])) --end;
   int n = static_cast<int>(end - begin);
   if (n > kMaxFieldLength) n = kMaxFieldLength;
   if (n < 222) {
-    out->putchar(static_cast<char>(n + 32));
+    line->Add(static_cast<char>(n + 32));
   } else {
-    out->putchar(static_cast<char>(31));
-    out->putchar(static_cast<char>(n / 222 + 32));
-    out->putchar(static_cast<char>(n % 222 + 32));
+    line->Add(static_cast<char>(31));
+    line->Add(static_cast<char>(n / 222 + 32));
+    line->Add(static_cast<char>(n % 222 + 32));
   }
-  out->putstring(std::string_view(begin, static_cast<size_t>(n)));
+  line->Add(std::string_view(begin, static_cast<size_t>(n)));
 }
 
-}  // namespace
-
-void WriteParameters(BufferedFile* out, char* params) {
-  if (out == nullptr || params == nullptr || params[0] == '\0') return;
+// The fields of a parameter text, after trimming it in place.
+void AddParameters(TextBatch* line, char* params) {
+  if (params == nullptr || params[0] == '\0') return;
   Trim(params);
   const char* pieceStart = params;
   for (const char* p = params;; ++p) {
     if (*p == ';' || *p == ',' || *p == '\0') {
-      WriteField(out, pieceStart, p);
+      AddField(line, pieceStart, p);
       if (*p == '\0') break;
       pieceStart = p + 1;
     }
   }
 }
 
+}  // namespace
+
+void WriteParameters(BufferedFile* out, char* params) {
+  if (out == nullptr) return;
+  TextBatch line(out);
+  AddParameters(&line, params);
+}
+
 void WriteCommand(BufferedFile* out, int index, char* params) {
   // Only the clean-up's own lines and the table's indices have a line form.
   if (out == nullptr || index < kCmdCleanup || index == -1 || index >= kCommandCount) return;
-  out->putchar(static_cast<char>(index + 32));
-  WriteParameters(out, params);
-  out->putchar('\r');
-  out->putchar('\n');
+  TextBatch line(out);
+  line.Add(static_cast<char>(index + 32));
+  AddParameters(&line, params);
+  line.Add("\r\n");
 }
