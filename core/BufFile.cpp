@@ -13,8 +13,8 @@ constexpr int kZeroStep = 64 * 1024;
 constexpr int kMaxCapacity = 0x7FFFFFF0;
 }  // namespace
 
-int BufferedFile::OutputSizeFor(int inputSize) {
-  long long room = static_cast<long long>(inputSize) + inputSize / 4;
+int BufferedFile::OutputSizeFor(long long expected) {
+  long long room = expected + expected / 4;
   if (room < kStageOutputSize) return kStageOutputSize;
   return room > kMaxCapacity - kSpare ? kMaxCapacity - kSpare : static_cast<int>(room);
 }
@@ -29,7 +29,11 @@ bool BufferedFile::Allocate(size_t bytes) {
 BufferedFile::BufferedFile(int size, bool growable) : growable_(growable) {
   if (size < 0) size = 0;
   if (size > kMaxCapacity - kSpare) size = kMaxCapacity - kSpare;
-  if (!Allocate(static_cast<size_t>(size) + kSpare)) return;
+  // A growable buffer can start smaller than asked when the room is not
+  // to be had at once.
+  if (!Allocate(static_cast<size_t>(size) + kSpare) &&
+      !(growable && size > kStageOutputSize && Allocate(kStageOutputSize + kSpare)))
+    return;
   ZeroUpTo(kSpare);
   working_ = true;
 }

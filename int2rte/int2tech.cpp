@@ -193,7 +193,9 @@ void TakeLine(Chart& chart, int index, Stack* fields, BufferedFile* out) {
 int Intermediate2Tech(platform::ProgressSink* progress) {
   BufferedFile in(kIntermediateFileName, false);
   if (!in.working()) return 0;
-  BufferedFile out(BufferedFile::kStageOutputSize, true);
+  // A row of sixteen tracks' cells for every few lines: the page comes out
+  // several times as long as the intermediate file (it grows from there).
+  BufferedFile out(BufferedFile::OutputSizeFor(in.size() * 2LL), true);
   if (!out.working()) return 0;
 
   Chart chart;
