@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cmath>
+#include <algorithm>
 #include <cstring>
 
 int TruncateToInt(double v) {
@@ -18,18 +19,22 @@ float TextToFloat(std::string_view s) {
   return static_cast<float>(v);
 }
 
-const char* StackEntry::StringRef() const {
-  return kind_ == kString ? string_.c_str() : nullptr;
+void StackEntry::Reserve(size_t n) {
+  size_t room = std::max(n, capacity_ * 2);
+  std::unique_ptr<char[]> bigger(new char[room + 1]);
+  // Only a string being replaced asks for room: nothing to keep.
+  heap_ = std::move(bigger);
+  capacity_ = room;
 }
 
-int StackEntry::StringLen() const {
-  return kind_ == kString ? static_cast<int>(string_.size()) : -1;
-}
+const char* StackEntry::StringRef() const { return kind_ == kString ? Chars() : nullptr; }
+
+int StackEntry::StringLen() const { return kind_ == kString ? static_cast<int>(length_) : -1; }
 
 std::string_view StackEntry::Text(char* buffer) const {
   switch (kind_) {
     case kString:
-      return string_;
+      return Text();
     case kFloat:
       return std::string_view(buffer, static_cast<size_t>(FormatFloat(float_, buffer)));
     case kInt:
@@ -65,7 +70,7 @@ void StackEntry::GetString(char* dest, int max) const {
 char StackEntry::GetChar() const {
   switch (kind_) {
     case kString:
-      return string_.empty() ? 0 : string_[0];
+      return length_ == 0 ? 0 : Chars()[0];
     case kFloat:
       return static_cast<char>(TruncateToInt(float_) & 0xFF);
     case kInt:
@@ -85,7 +90,7 @@ bool StackEntry::Equals(const StackEntry* other) const {
   if (other == nullptr || other->kind_ != kind_) return false;
   switch (kind_) {
     case kString:
-      return string_ == other->string_;
+      return Text() == other->Text();
     case kFloat:
       return float_ == other->float_;
     case kInt:

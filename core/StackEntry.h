@@ -1,6 +1,8 @@
 #ifndef LINEWRIGHT_CORE_STACKENTRY_H
 #define LINEWRIGHT_CORE_STACKENTRY_H
 
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -38,7 +40,16 @@ class StackEntry {
   void Set(const char* s) { Set(std::string_view(s ? s : "")); }
   void Set(std::string_view s) {
     kind_ = kString;
-    string_.assign(s.data(), s.size());
+    size_t n = s.size();
+    if (n > capacity_) Reserve(n);
+    char* to = Chars();
+    if (n <= 16) {
+      for (size_t i = 0; i < n; ++i) to[i] = s[i];
+    } else {
+      std::memcpy(to, s.data(), n);
+    }
+    to[n] = '\0';
+    length_ = n;
   }
   void Set(char c) {
     kind_ = kChar;
@@ -58,7 +69,7 @@ class StackEntry {
   }
   void SetEmpty() {
     kind_ = kEmpty;
-    string_.clear();
+    length_ = 0;
   }
 
   int kind() const { return kind_; }
@@ -80,7 +91,7 @@ class StackEntry {
   char GetChar() const;
   int GetInt() const {
     switch (kind_) {
-      case kString: return TextToInt(string_);
+      case kString: return TextToInt(Text());
       case kFloat: return TruncateToInt(float_);
       case kInt: return int_;
       case kChar: return static_cast<signed char>(char_);
@@ -89,7 +100,7 @@ class StackEntry {
   }
   float GetFloat() const {
     switch (kind_) {
-      case kString: return TextToFloat(string_);
+      case kString: return TextToFloat(Text());
       case kFloat: return float_;
       case kInt: return static_cast<float>(int_);
       case kChar: return static_cast<float>(static_cast<signed char>(char_));
@@ -101,6 +112,15 @@ class StackEntry {
   bool Equals(const StackEntry* other) const;
 
  private:
+  // Text that fits here needs no memory of its own.
+  static constexpr size_t kInlineText = 23;
+
+  char* Chars() { return heap_ ? heap_.get() : inline_; }
+  const char* Chars() const { return heap_ ? heap_.get() : inline_; }
+  std::string_view Text() const { return std::string_view(Chars(), length_); }
+  // Room for `n` characters and the terminator.
+  void Reserve(size_t n);
+
   Kind kind_ = kEmpty;
   union {
     float float_;
@@ -108,7 +128,12 @@ class StackEntry {
     char char_;
     void* pointer_ = nullptr;
   };
-  std::string string_;
+  // The text of a string entry, NUL-terminated: in inline_ while it fits,
+  // else in heap_.
+  size_t length_ = 0;
+  size_t capacity_ = kInlineText;
+  std::unique_ptr<char[]> heap_;
+  char inline_[kInlineText + 1] = {};
 };
 
 #endif
