@@ -29,6 +29,7 @@ class Stack {
   // Insert at the top. False only when no memory was available.
   bool Push(const char* s) { return Put(AddTop(), s); }
   bool Push(const std::string& s) { return Push(s.c_str()); }
+  bool Push(std::string_view s) { return Put(AddTop(), s); }
   bool Push(char c) { return Put(AddTop(), c); }
   bool Push(int i) { return Put(AddTop(), i); }
   bool Push(float f) { return Put(AddTop(), f); }

@@ -1,5 +1,6 @@
 #include "int2rte/readhelpers.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -67,17 +68,26 @@ void RemoveLineAt(BufferedFile* file, int start) {
   file->setpos(after, 0);
 }
 
-// Restores the read position when a look-ahead returns.
-class PositionKeeper {
+// The lines from the read position on, as ReadIntermediateLine gives them,
+// read without moving the position: a look-ahead leaves it as it was.
+class LookAhead {
  public:
-  explicit PositionKeeper(BufferedFile* file) : file_(file), saved_(file->getpos()) {}
-  ~PositionKeeper() { file_->setpos(saved_, 0); }
-  PositionKeeper(const PositionKeeper&) = delete;
-  PositionKeeper& operator=(const PositionKeeper&) = delete;
+  explicit LookAhead(const BufferedFile* file)
+      : text_(file->view()), pos_(static_cast<size_t>(std::max(file->getpos(), 0))) {}
+  // The next line with its line feed, and where it starts; false at the end.
+  bool Next(std::string_view* line, int* start) {
+    if (pos_ >= text_.size()) return false;
+    size_t end = text_.find('\n', pos_);
+    end = end == std::string_view::npos ? text_.size() : end + 1;
+    *line = text_.substr(pos_, end - pos_);
+    *start = static_cast<int>(pos_);
+    pos_ = end;
+    return true;
+  }
 
  private:
-  BufferedFile* file_;
-  int saved_;
+  std::string_view text_;  // the file's content, which removing a line leaves in place
+  size_t pos_;
 };
 
 }  // namespace
@@ -98,12 +108,11 @@ void MoveEntries(Stack* from, Stack* to) {
 }
 
 int GetTrk(BufferedFile* file, Track& track, int rail, bool wholeBlock, bool consume) {
-  PositionKeeper keep(file);
+  LookAhead lines(file);
   int result = -1;
   std::string_view line;
-  for (;;) {
-    int start = file->getpos();
-    if (!ReadIntermediateLine(file, &line)) break;
+  int start = 0;
+  while (lines.Next(&line, &start)) {
     int index = IntermediateCommand(line);
     if (index == kCmdDistance) break;
     if (index < kCmdRailStart || index > kCmdRailType) continue;
@@ -126,7 +135,7 @@ int GetTrk(BufferedFile* file, Track& track, int rail, bool wholeBlock, bool con
 
 void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float fromX,
              int toRail, float toX) {
-  PositionKeeper keep(file);
+  LookAhead lines(file);
   float xFrom = fromX;
   float xTo = toX;
   // 0: looking for the rail that is left in this block; 1: found it;
@@ -139,7 +148,8 @@ void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float
   // end of the file at every block, which made the writer quadratic.
   long long beyond = next + kBlockLength;
   std::string_view line;
-  while (ReadIntermediateLine(file, &line)) {
+  int start = 0;
+  while (lines.Next(&line, &start)) {
     int index = IntermediateCommand(line);
     if (index != kCmdDistance && (index < kCmdRailStart || index > kCmdRailEnd)) continue;
     FirstFields fields(line);
@@ -170,13 +180,12 @@ void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float
 }
 
 bool GetCmd(BufferedFile* file, Stack* out, int command, bool wholeBlock, bool remove, int rail) {
-  PositionKeeper keep(file);
+  LookAhead lines(file);
   bool found = false;
   out->MakeEmpty();
   std::string_view line;
-  for (;;) {
-    int start = file->getpos();
-    if (!ReadIntermediateLine(file, &line)) break;
+  int start = 0;
+  while (lines.Next(&line, &start)) {
     int index = IntermediateCommand(line);
     if (index == kCmdDistance) break;
     if (index != command) continue;

@@ -460,8 +460,11 @@ int RecognizeCompiled(bool csv, PatternInput& in, int start, char* params, int f
   IndexSet candidates = table.Candidates(in, start, c, d) & Range(first, last);
   return candidates.FirstWhere([&](int index, bool lastOne) {
     const Compiled& pattern = table.patterns[index];
-    // The walk itself decides the last candidate.
-    return (lastOne || PrefixFits(pattern, in, start)) && Match(pattern, in, start, params);
+    // The walk itself decides the last candidate, unless the cheaper
+    // prefix walk covers the whole pattern.
+    bool plain = pattern.plainPrefix == pattern.ops.size();
+    return (lastOne && !plain ? true : PrefixFits(pattern, in, start)) &&
+           Match(pattern, in, start, params);
   });
 }
 

@@ -32,6 +32,25 @@ int GetNextCommand(BufferedFile* file, bool csv, char* params, int first, int la
   return kCmdNone;
 }
 
+int GetNextCommandInEither(BufferedFile* file, char* params, int csvFirst, int csvLast,
+                           int rwFirst, int rwLast, bool* csv) {
+  if (file == nullptr || params == nullptr || csv == nullptr) return kCmdNone;
+  params[0] = '\0';
+  const int start = file->getpos() - 1;
+  PatternInput in(file);
+  for (bool table : {true, false}) {
+    int index = RecognizeCompiled(table, in, start, params, table ? csvFirst : rwFirst,
+                                  table ? csvLast : rwLast);
+    if (index != kCmdNone) {
+      *csv = table;
+      file->setpos(in.pos, 0);
+      return index;
+    }
+  }
+  file->setpos(start + 1, 0);
+  return kCmdNone;
+}
+
 int GetNextCommandUnindexed(BufferedFile* file, bool csv, char* params, int first, int last) {
   if (file == nullptr || params == nullptr) return kCmdNone;
   params[0] = '\0';
@@ -52,23 +71,22 @@ int GetNextCommandUnindexed(BufferedFile* file, bool csv, char* params, int firs
 
 void SiftParameters(const char* params, Stack* out) {
   if (out == nullptr) return;
-  std::string piece;
   const char* p = params ? params : "";
+  const char* piece = p;
   for (;; ++p) {
     char c = *p;
     if (c == ';' || c == ',' || c == '\0') {
-      out->Push(piece);
-      piece.clear();
+      out->Push(std::string_view(piece, static_cast<size_t>(p - piece)));
       if (c == '\0') break;
+      piece = p + 1;
       continue;
     }
     // A piece that is full goes out as it is; the character starts the
     // next one, so nothing is lost.
-    if (static_cast<int>(piece.size()) == kPieceSize) {
-      out->Push(piece);
-      piece.clear();
+    if (p - piece == kPieceSize) {
+      out->Push(std::string_view(piece, static_cast<size_t>(kPieceSize)));
+      piece = p;
     }
-    piece += c;
   }
   out->Invert();
 }

@@ -147,11 +147,12 @@ void ConvertRoute(BufferedFile* in, BufferedFile* out, char* params,
       if (index == kCmdPoleIndexed) RewritePole(params);
       WriteCommand(out, index, params);
     } else {
-      int index = GetNextCommand(in, true, params, kCmdDistance, kCmdSignalLoad);
-      if (index != kCmdNone) {
+      bool csv = false;
+      int index = GetNextCommandInEither(in, params, kCmdDistance, kCmdSignalLoad, kCmdDistance,
+                                         kCommandCount - 1, &csv);
+      if (csv) {
         WriteCommand(out, index, params);
       } else {
-        index = GetNextCommand(in, false, params, kCmdDistance, kCommandCount - 1);
         switch (index) {
           case kCmdPoleIndexed:
             RewritePole(params);

@@ -162,6 +162,35 @@ TEST(RecognizerTest, IndexedScanEqualsThePlainScan) {
   EXPECT_GT(matches, 1000);  // the text really exercises the patterns
 }
 
+// Trying the comma-separated entries and then the sectioned ones in one
+// call gives what the two calls give.
+TEST(RecognizerTest, BothTablesInOneCallEqualTwoCalls) {
+  std::mt19937 rng(99);
+  std::vector<char> a(kRecognizerParamsSize), b(kRecognizerParamsSize);
+  for (int round = 0; round < 20; ++round) {
+    std::string text = RandomRouteText(rng, 400);
+    auto fa = BufferedFile::FromText(text);
+    auto fb = BufferedFile::FromText(text);
+    for (int pos = -1; pos < static_cast<int>(text.size()); ++pos) {
+      fa->setpos(pos, 0);
+      fa->getchar();
+      fb->setpos(pos, 0);
+      fb->getchar();
+      bool csv = false;
+      int ia = GetNextCommandInEither(fa.get(), a.data(), 0, 13, 0, 102, &csv);
+      int ib = GetNextCommand(fb.get(), true, b.data(), 0, 13);
+      bool csvB = ib != kCmdNone;
+      if (!csvB) ib = GetNextCommand(fb.get(), false, b.data(), 0, 102);
+      ASSERT_EQ(ia, ib) << "at " << pos << " in: " << text;
+      ASSERT_EQ(fa->getpos(), fb->getpos()) << "at " << pos << " in: " << text;
+      if (ia != kCmdNone) {
+        ASSERT_EQ(csv, csvB);
+        ASSERT_STREQ(a.data(), b.data()) << "at " << pos << " in: " << text;
+      }
+    }
+  }
+}
+
 std::vector<std::string> Sift(const std::string& text) {
   Stack stack;
   SiftParameters(text.c_str(), &stack);
