@@ -84,32 +84,20 @@ class BufferedFile {
   // putchar() for each character, in one pass.
   void putstring(const char* s);
   void putstring(std::string_view s) {
-    // Most strings a writer puts are pieces of a line: copied at once when
-    // nothing in them can meet the line-end rule or the end of room.
+    // Most strings a writer puts are a line or a piece of one: stored at
+    // once when the line-end rule drops nothing in them and they fit.
     size_t n = s.size();
     if (n > 0 && n <= kShortPiece && !readmode_ && position_ >= 0 &&
         position_ + static_cast<int>(n) <= capacity_ - kSpare &&
         (position_ > length_ ? position_ : length_) + static_cast<int>(n) + kSpare <= zeroed_ &&
-        !(lastwritten_[0] == '\r' && lastwritten_[1] == '\n')) {
-      const char* p = s.data();
-      char* to = data_.get() + position_;
-      bool lineFeed = false;
-      if (n <= 16) {
-        for (size_t i = 0; i < n; ++i) lineFeed |= p[i] == '\n';
-        if (!lineFeed)
-          for (size_t i = 0; i < n; ++i) to[i] = p[i];
-      } else {
-        lineFeed = std::memchr(p, '\n', n) != nullptr;
-        if (!lineFeed) std::memcpy(to, p, n);
-      }
-      if (!lineFeed) {
-        lastwritten_[0] = n >= 2 ? p[n - 2] : lastwritten_[1];
-        lastwritten_[1] = p[n - 1];
-        position_ += static_cast<int>(n);
-        length_ += static_cast<int>(n);
-        if (length_ > capacity_ - kSpare) length_ = capacity_ - kSpare;
-        return;
-      }
+        DropsNothing(s)) {
+      std::memcpy(data_.get() + position_, s.data(), n);
+      lastwritten_[0] = n >= 2 ? s[n - 2] : lastwritten_[1];
+      lastwritten_[1] = s[n - 1];
+      position_ += static_cast<int>(n);
+      length_ += static_cast<int>(n);
+      if (length_ > capacity_ - kSpare) length_ = capacity_ - kSpare;
+      return;
     }
     PutPieces(s);
   }
@@ -159,6 +147,22 @@ class BufferedFile {
   bool Grow(int more);
   // putstring() for any string.
   void PutPieces(std::string_view s);
+  // Whether putting `s` after what was stored last drops none of its
+  // characters: no CR, LF or TAB follows a CR LF.
+  bool DropsNothing(std::string_view s) const {
+    auto dropped = [](char c) { return c == '\n' || c == '\r' || c == '\t'; };
+    if (lastwritten_[0] == '\r' && lastwritten_[1] == '\n' && dropped(s[0])) return false;
+    const char* p = s.data();
+    size_t n = s.size();
+    for (size_t from = 0;;) {
+      const void* lf = std::memchr(p + from, '\n', n - from);
+      if (lf == nullptr) return true;
+      size_t i = static_cast<size_t>(static_cast<const char*>(lf) - p);
+      char before = i > 0 ? p[i - 1] : lastwritten_[1];
+      if (i + 1 < n && before == '\r' && dropped(p[i + 1])) return false;
+      from = i + 1;
+    }
+  }
   // Clears the bytes from zeroed_ up to at least `end`.
   void ZeroUpTo(int end);
 
