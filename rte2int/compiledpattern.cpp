@@ -390,6 +390,7 @@ struct Table {
 
   Table(const char (*table)[kCommandFieldSize], Sets* sets)
       : noWordPasses(256 * 256), lowest(256 * 256, 255), highest(256 * 256, 0) {
+    std::vector<int> same = SameCharacters(table);
     for (int index = 0; index < kCommandCount; ++index) {
       const char* text = table[index];
       if (text[0] == '\0') continue;
@@ -405,12 +406,19 @@ struct Table {
         noWord.push_back(index);  // a table has one or two of them, far below eight
         bit = static_cast<unsigned char>(1u << (noWord.size() - 1));
       }
+      // Walked once for each kind of character, not for every one.
+      std::vector<signed char> first(256, -1);
       for (int c = -128; c < 128; ++c) {
-        if (!SurvivesStart(text, c, -129)) continue;
+        signed char& survives = first[static_cast<size_t>(same[c + 128] + 128)];
+        if (survives < 0) survives = SurvivesStart(text, same[c + 128], -129);
+        if (!survives) continue;
         if (p.place != WordPlace::kAtStart && p.place != WordPlace::kAnywhere)
           firstTakes[c + 128].Add(index);
+        std::vector<signed char> second(256, -1);
         for (int d = -128; d < 128; ++d) {
-          if (!SurvivesStart(text, c, d)) continue;
+          signed char& both = second[static_cast<size_t>(same[d + 128] + 128)];
+          if (both < 0) both = SurvivesStart(text, same[c + 128], same[d + 128]);
+          if (!both) continue;
           size_t pair = static_cast<size_t>((c + 128) * 256 + d + 128);
           if (p.place == WordPlace::kAnywhere) noWordPasses[pair] |= bit;
           lowest[pair] = std::min<unsigned char>(lowest[pair], static_cast<unsigned char>(index));
@@ -419,6 +427,34 @@ struct Table {
       }
     }
   }
+
+  // For each input character (+ 128), one that every pattern of the table
+  // treats the same: the character itself where a pattern names it or it
+  // belongs to a class (white space, line ends, numbers, separators), else
+  // one stand-in for all the rest, which every pattern character treats
+  // alike.
+  static std::vector<int> SameCharacters(const char (*table)[kCommandFieldSize]) {
+    std::vector<bool> named(256, false);
+    auto name = [&named](int c) { named[static_cast<size_t>(c + 128)] = true; };
+    for (int index = 0; index < kCommandCount; ++index)
+      for (const char* p = table[index]; *p; ++p) name(static_cast<signed char>(*p));
+    // White space, line ends, separators, what numbers are made of.
+    static constexpr char kClassChars[] = " \t\r\n\0;,@)-.0123456789";
+    for (char c : std::string_view(kClassChars, sizeof kClassChars - 1)) name(c);
+    name(kEndOfInput);
+    std::vector<int> same(256);
+    int standIn = 1000;
+    for (int c = -128; c < 128; ++c) {
+      if (named[static_cast<size_t>(c + 128)]) {
+        same[static_cast<size_t>(c + 128)] = c;
+      } else {
+        if (standIn == 1000) standIn = c;
+        same[static_cast<size_t>(c + 128)] = standIn;
+      }
+    }
+    return same;
+  }
+
 
   IndexSet Candidates(const PatternInput& in, int start, int c, int d) const {
     IndexSet set;
