@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <deque>
+#include <random>
+#include <string>
 
 namespace {
 
@@ -136,6 +139,58 @@ TEST(StackTest, ElementAndPeek) {
   s.MakeEmpty();
   EXPECT_EQ(s.Size(), 0);
   EXPECT_FALSE(s.Remove(true));
+}
+
+// Pushing and popping at both ends, inverting, reading by index and
+// emptying, as a double-ended queue would, while the list grows past its
+// room many times and its front wraps around; texts short and long.
+TEST(StackTest, BehavesAsADoubleEndedQueue) {
+  std::mt19937 random(5);
+  Stack s;
+  std::deque<std::string> model;  // front = the list's front
+  bool inverted = false;
+  for (int step = 0; step < 20000; ++step) {
+    std::string text = std::to_string(step) + std::string(random() % 3 == 0 ? 40 : 0, 'x');
+    bool top = random() % 2 == 0;
+    bool front = top != inverted;  // the top is the front unless inverted
+    switch (random() % 7) {
+      case 0:
+      case 1:
+        top ? s.Push(text) : s.PushE(text);
+        front ? model.push_front(text) : model.push_back(text);
+        break;
+      case 2:
+      case 3: {
+        std::string got = top ? s.PopString(true) : s.PopStringE(true);
+        std::string expected;
+        if (!model.empty()) {
+          expected = front ? model.front() : model.back();
+          front ? model.pop_front() : model.pop_back();
+        }
+        ASSERT_EQ(got, expected) << step;
+        break;
+      }
+      case 4:
+        s.Invert();
+        inverted = !inverted;
+        break;
+      case 5:
+        if (!model.empty()) {
+          size_t k = random() % model.size();
+          const StackEntry* e = s.Element(static_cast<int>(k));
+          ASSERT_NE(e, nullptr);
+          ASSERT_STREQ(e->StringRef(), (inverted ? model[model.size() - 1 - k] : model[k]).c_str());
+        }
+        break;
+      default:
+        if (random() % 50 == 0) {
+          s.MakeEmpty();
+          model.clear();
+        }
+        break;
+    }
+    ASSERT_EQ(s.Size(), static_cast<int>(model.size())) << step;
+  }
 }
 
 }  // namespace
