@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <random>
 #include <string>
 #include <vector>
@@ -160,6 +161,63 @@ TEST(RecognizerTest, IndexedScanEqualsThePlainScan) {
     }
   }
   EXPECT_GT(matches, 1000);  // the text really exercises the patterns
+}
+
+// Text written after a pattern: each pattern character filled in the way
+// the input may meet it (white space, numbers, free text with separators,
+// "@" for ")", letters in either case), now and then a character spoiled.
+std::string FromPattern(const char* pattern, std::mt19937& rng) {
+  static const char* const spaces[] = {"", " ", "\t", "  ", "\r\n", "\n"};
+  static const char* const numbers[] = {"1", "-2.5", "25", ".", "007", "1-2"};
+  static const char* const texts[] = {"a", "x y", "a;b", "a,b", "A(B)", "1;2;3", "", "q@r"};
+  std::string text;
+  for (const char* p = pattern; *p; ++p) {
+    char c = *p;
+    if (c == '\xA3') text += spaces[rng() % 6];
+    else if (c == '+') text += numbers[rng() % 6];
+    else if (c == '*') text += texts[rng() % 8];
+    else if (c == '!' || c == '&' || c == '\xA7') text += " ,\r@)"[rng() % (c == '\xA7' ? 5 : 3)];
+    else if (c == '%') text += "\r\n"[rng() % 2];
+    else if (c == ')') text += rng() % 4 == 0 ? '@' : ')';
+    else if (c >= '1' && c <= '9') continue;
+    else text += rng() % 3 == 0 ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+    if (rng() % 40 == 0) text += "x\0\xFF;,"[rng() % 5];
+  }
+  return text;
+}
+
+// Every pattern of both tables, met by texts made after it: the compiled
+// patterns and the start index find what the plain walk finds.
+TEST(RecognizerTest, EveryPatternMatchesAsThePlainWalk) {
+  std::mt19937 rng(2024);
+  std::vector<char> a(kRecognizerParamsSize), b(kRecognizerParamsSize);
+  int matches = 0;
+  for (bool csv : {true, false}) {
+    const char(*table)[kCommandFieldSize] = csv ? csvcom : rwcom;
+    for (int index = 0; index < kCommandCount; ++index) {
+      if (table[index][0] == '\0') continue;
+      for (int round = 0; round < 30; ++round) {
+        std::string text = " " + FromPattern(table[index], rng) + ", " +
+                           FromPattern(table[rng() % kCommandCount], rng);
+        auto fa = BufferedFile::FromText(text);
+        auto fb = BufferedFile::FromText(text);
+        for (int pos = -1; pos < static_cast<int>(text.size()); ++pos) {
+          fa->setpos(pos, 0);
+          fa->getchar();
+          fb->setpos(pos, 0);
+          fb->getchar();
+          int ia = GetNextCommand(fa.get(), csv, a.data(), 0, kCommandCount - 1);
+          int ib = GetNextCommandUnindexed(fb.get(), csv, b.data(), 0, kCommandCount - 1);
+          ASSERT_EQ(ia, ib) << "pattern " << index << " at " << pos << " in: " << text;
+          ASSERT_EQ(fa->getpos(), fb->getpos()) << "at " << pos << " in: " << text;
+          if (ia == kCmdNone) continue;
+          ASSERT_STREQ(a.data(), b.data()) << "at " << pos << " in: " << text;
+          ++matches;
+        }
+      }
+    }
+  }
+  EXPECT_GT(matches, 5000);
 }
 
 // Trying the comma-separated entries and then the sectioned ones in one
