@@ -21,6 +21,8 @@ void Reap(pid_t pid, ChildResult* result) {
   if (wait4(pid, &status, 0, &usage) != pid) return;
   result->ok = result->ok && WIFEXITED(status) && WEXITSTATUS(status) == 0;
   result->peakMb = static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
+  auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+  result->cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 }  // namespace
