@@ -9,6 +9,7 @@
 
 #include "core/Stack.h"
 #include "rte2int/commands.h"
+#include "tests/rte2int/same_recognition.h"
 
 namespace {
 
@@ -137,28 +138,11 @@ TEST(RecognizerTest, IndexedScanEqualsThePlainScan) {
   };
   const Range ranges[] = {{true, 0, 13},  {true, 14, 102}, {true, 0, 102},  {false, 0, 102},
                           {false, 1, 6},  {false, 100, 102}, {false, 30, 80}};
-  std::vector<char> a(kRecognizerParamsSize), b(kRecognizerParamsSize);
   int matches = 0;
   for (int round = 0; round < 40; ++round) {
     std::string text = RandomRouteText(rng, 400);
-    auto fa = BufferedFile::FromText(text);
-    auto fb = BufferedFile::FromText(text);
-    for (const Range& range : ranges) {
-      for (int pos = -1; pos < static_cast<int>(text.size()); ++pos) {
-        fa->setpos(pos, 0);
-        fa->getchar();
-        fb->setpos(pos, 0);
-        fb->getchar();
-        int ia = GetNextCommand(fa.get(), range.csv, a.data(), range.first, range.last);
-        int ib = GetNextCommandUnindexed(fb.get(), range.csv, b.data(), range.first, range.last);
-        ASSERT_EQ(ia, ib) << "at " << pos << " in: " << text;
-        ASSERT_EQ(fa->getpos(), fb->getpos()) << "at " << pos << " in: " << text;
-        if (ia != kCmdNone) {
-          ASSERT_STREQ(a.data(), b.data()) << "at " << pos << " in: " << text;
-          ++matches;
-        }
-      }
-    }
+    for (const Range& range : ranges)
+      matches += ExpectRecognitionAsThePlainWalk(text, range.csv, range.first, range.last, "");
   }
   EXPECT_GT(matches, 1000);  // the text really exercises the patterns
 }
@@ -190,7 +174,6 @@ std::string FromPattern(const char* pattern, std::mt19937& rng) {
 // patterns and the start index find what the plain walk finds.
 TEST(RecognizerTest, EveryPatternMatchesAsThePlainWalk) {
   std::mt19937 rng(2024);
-  std::vector<char> a(kRecognizerParamsSize), b(kRecognizerParamsSize);
   int matches = 0;
   for (bool csv : {true, false}) {
     const char(*table)[kCommandFieldSize] = csv ? csvcom : rwcom;
@@ -199,21 +182,8 @@ TEST(RecognizerTest, EveryPatternMatchesAsThePlainWalk) {
       for (int round = 0; round < 30; ++round) {
         std::string text = " " + FromPattern(table[index], rng) + ", " +
                            FromPattern(table[rng() % kCommandCount], rng);
-        auto fa = BufferedFile::FromText(text);
-        auto fb = BufferedFile::FromText(text);
-        for (int pos = -1; pos < static_cast<int>(text.size()); ++pos) {
-          fa->setpos(pos, 0);
-          fa->getchar();
-          fb->setpos(pos, 0);
-          fb->getchar();
-          int ia = GetNextCommand(fa.get(), csv, a.data(), 0, kCommandCount - 1);
-          int ib = GetNextCommandUnindexed(fb.get(), csv, b.data(), 0, kCommandCount - 1);
-          ASSERT_EQ(ia, ib) << "pattern " << index << " at " << pos << " in: " << text;
-          ASSERT_EQ(fa->getpos(), fb->getpos()) << "at " << pos << " in: " << text;
-          if (ia == kCmdNone) continue;
-          ASSERT_STREQ(a.data(), b.data()) << "at " << pos << " in: " << text;
-          ++matches;
-        }
+        matches += ExpectRecognitionAsThePlainWalk(text, csv, 0, kCommandCount - 1,
+                                                   "pattern " + std::to_string(index));
       }
     }
   }
@@ -224,29 +194,19 @@ TEST(RecognizerTest, EveryPatternMatchesAsThePlainWalk) {
 // call gives what the two calls give.
 TEST(RecognizerTest, BothTablesInOneCallEqualTwoCalls) {
   std::mt19937 rng(99);
-  std::vector<char> a(kRecognizerParamsSize), b(kRecognizerParamsSize);
-  for (int round = 0; round < 20; ++round) {
-    std::string text = RandomRouteText(rng, 400);
-    auto fa = BufferedFile::FromText(text);
-    auto fb = BufferedFile::FromText(text);
-    for (int pos = -1; pos < static_cast<int>(text.size()); ++pos) {
-      fa->setpos(pos, 0);
-      fa->getchar();
-      fb->setpos(pos, 0);
-      fb->getchar();
-      bool csv = false;
-      int ia = GetNextCommandInEither(fa.get(), a.data(), 0, 13, 0, 102, &csv);
-      int ib = GetNextCommand(fb.get(), true, b.data(), 0, 13);
-      bool csvB = ib != kCmdNone;
-      if (!csvB) ib = GetNextCommand(fb.get(), false, b.data(), 0, 102);
-      ASSERT_EQ(ia, ib) << "at " << pos << " in: " << text;
-      ASSERT_EQ(fa->getpos(), fb->getpos()) << "at " << pos << " in: " << text;
-      if (ia != kCmdNone) {
-        ASSERT_EQ(csv, csvB);
-        ASSERT_STREQ(a.data(), b.data()) << "at " << pos << " in: " << text;
-      }
-    }
-  }
+  auto twoCalls = [](BufferedFile* f, char* p) {
+    int index = GetNextCommand(f, true, p, 0, 13);
+    if (index != kCmdNone) return index;
+    index = GetNextCommand(f, false, p, 0, 102);
+    return index == kCmdNone ? index : index + 1000;
+  };
+  auto oneCall = [](BufferedFile* f, char* p) {
+    bool csv = false;
+    int index = GetNextCommandInEither(f, p, 0, 13, 0, 102, &csv);
+    return index == kCmdNone || csv ? index : index + 1000;
+  };
+  for (int round = 0; round < 20; ++round)
+    ExpectSameRecognition(RandomRouteText(rng, 400), twoCalls, oneCall, "");
 }
 
 std::vector<std::string> Sift(const std::string& text) {
