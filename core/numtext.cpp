@@ -98,10 +98,12 @@ int TextToInt(const char* s) { return s == nullptr ? 0 : TextToInt(std::string_v
 
 double TextToDouble(std::string_view s) {
   Decimal d;
-  if (ReadDecimal(s.data(), s.data() + s.size(), &d) && d.mantissa <= (1ULL << 53) &&
-      d.decimals <= 22 && !ContinuesNumber(d.end, s.data() + s.size())) {
-    // Both operands are exact, so the quotient is the correctly rounded
-    // value, as strtod gives it.
+  if (ReadDecimal(s.data(), s.data() + s.size(), &d) &&
+      (d.decimals == 0 || d.mantissa <= (1ULL << 53)) && d.decimals <= 22 &&
+      !ContinuesNumber(d.end, s.data() + s.size())) {
+    // A whole number converts correctly rounded; otherwise both operands
+    // are exact, so the quotient is the correctly rounded value, as strtod
+    // gives it.
     double v = static_cast<double>(d.mantissa) / kPowersOf10[d.decimals];
     return d.negative ? -v : v;
   }
@@ -114,8 +116,9 @@ double TextToDouble(const char* s) { return s == nullptr ? 0 : TextToDouble(std:
 
 bool ScanFloat(std::string_view s, float* value) {
   Decimal d;
-  if (ReadDecimal(s.data(), s.data() + s.size(), &d) && d.mantissa <= (1ULL << 24) &&
-      d.decimals <= 10 && !ContinuesNumber(d.end, s.data() + s.size())) {
+  if (ReadDecimal(s.data(), s.data() + s.size(), &d) &&
+      (d.decimals == 0 || d.mantissa <= (1ULL << 24)) && d.decimals <= 10 &&
+      !ContinuesNumber(d.end, s.data() + s.size())) {
     // Exact operands again, now in single precision as "%f" reads.
     float v = static_cast<float>(d.mantissa) / static_cast<float>(kPowersOf10[d.decimals]);
     *value = d.negative ? -v : v;
