@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "rte2int/commands.h"
 #include "rte2int/recognizer.h"
@@ -50,12 +51,6 @@ struct Compiled {
   WordPlace place = WordPlace::kAnywhere;
   std::string word;
 };
-
-bool IsClassAfterStar(char p, int followingCount) {
-  if (followingCount < 2) return false;
-  return p == '+' || p == kOptionalSpace || p == '*' || p == '&' || p == '%' || p == '!' ||
-         p == kItemEnd;
-}
 
 // The sets every compiled pattern shares.
 class Sets {
@@ -261,6 +256,134 @@ bool PrefixFits(const Compiled& p, const PatternInput& in, int start) {
     ++i;
   }
   return true;
+}
+
+// WalkPattern for a compiled pattern.
+bool Match(const Compiled& pattern, PatternInput& in, int start, char* params) {
+  const Op* ops = pattern.ops.data();
+  const int len = static_cast<int>(pattern.ops.size());
+  const unsigned char* data = reinterpret_cast<const unsigned char*>(in.data);
+  in.pos = start;
+  int prev = 0;        // last consumed or collected character, lowered
+  int separators = 0;  // for the next '*'
+  int plen = 0;
+  int ch = 0;
+  int lc = 0;
+  int before = start;
+  bool offerAgain = false;
+  // A consumed character separates the texts of two placeholders.
+  auto separate = [&] {
+    if (plen > 0 && plen < kMaxParamChars && params[plen - 1] != ';') params[plen++] = ';';
+  };
+  auto collect = [&](int c) {
+    if (plen < kMaxParamChars) params[plen++] = static_cast<char>(c);
+  };
+  for (int i = 0; i < len;) {
+    if (!offerAgain) {
+      before = in.pos;
+      ch = in.Get();
+      lc = LowerInput(ch);
+    }
+    offerAgain = false;
+    const Op& op = ops[i];
+    bool consume = false;
+    switch (op.kind) {
+      case OpKind::kLiteral:
+        consume = lc == op.literal;
+        break;
+      case OpKind::kWord: {
+        const char* word = pattern.words.data() + op.from;
+        consume = lc == word[0];
+        for (int k = 1; consume && k < op.length; ++k) {
+          // Each character consumed; the separator goes in once.
+          separate();
+          prev = lc;
+          before = in.pos;
+          ch = in.Get();
+          lc = LowerInput(ch);
+          consume = lc == word[k];
+        }
+        break;
+      }
+      case OpKind::kClass:
+        consume = (*op.set)[static_cast<size_t>(lc + 128)];
+        break;
+      case OpKind::kSpace:
+        if (!(IsBlank(lc) || lc == '\r' || lc == '\n' || lc == 0)) {
+          offerAgain = true;
+          ++i;
+          continue;
+        }
+        separate();
+        prev = lc;
+        // The rest of the run of white space changes nothing more.
+        while (in.pos < in.length) {
+          unsigned char b = data[in.pos];
+          if (!(b == ' ' || b == '\t' || b == '\r' || b == '\n' || b == 0)) break;
+          prev = b;
+          ++in.pos;
+        }
+        continue;
+      case OpKind::kNumber:
+        if (IsNumberChar(lc)) {
+          collect(ch);
+          while (in.pos < in.length && IsNumberChar(data[in.pos])) collect(data[in.pos++]);
+          prev = data[in.pos - 1];
+          continue;
+        }
+        if (!IsNumberChar(prev)) break;
+        offerAgain = true;
+        ++i;
+        continue;
+      case OpKind::kStar:
+        if (op.hasEnd && (lc == op.endChar || (op.endOnAt && lc == '@')) && separators <= 0) {
+          offerAgain = true;
+          ++i;
+          continue;
+        }
+        if (IsLineEnd(lc)) {
+          if (IsLineEnd(prev)) break;
+          offerAgain = true;
+          ++i;
+          continue;
+        }
+        collect(ch);
+        if (lc == ';' || lc == ',') --separators;
+        prev = lc;
+        {
+          // Ordinary characters neither end the text nor count: taken as
+          // one run.
+          int end = in.pos;
+          while (end < in.length && !(*op.set)[data[end]]) ++end;
+          if (end > in.pos) {
+            int room = std::min(end - in.pos, kMaxParamChars - plen);
+            if (room > 0) std::memcpy(params + plen, data + in.pos, static_cast<size_t>(room));
+            plen += std::max(room, 0);
+            prev = LowerInput(static_cast<signed char>(data[end - 1]));
+            in.pos = end;
+          }
+        }
+        continue;
+      case OpKind::kCount:
+        separators = op.count;
+        offerAgain = true;
+        ++i;
+        continue;
+    }
+    if (!consume) break;
+    if (i == len - 1) {
+      // Leave the terminator to be read again; at the end of the input
+      // nothing was read, so there is nothing to step back over.
+      in.pos = before;
+      params[plen] = '\0';
+      return true;
+    }
+    separate();
+    ++i;
+    prev = lc;
+  }
+  params[plen] = '\0';
+  return false;
 }
 
 // A set of table indices (0..127), one bit each. Kept in two plain words
@@ -478,8 +601,6 @@ struct Tables {
   Table csv{csvcom, &sets};
 };
 
-bool Match(const Compiled& pattern, PatternInput& in, int start, char* params);
-
 }  // namespace
 
 int RecognizeCompiled(bool csv, PatternInput& in, int start, char* params, int first, int last) {
@@ -503,134 +624,3 @@ int RecognizeCompiled(bool csv, PatternInput& in, int start, char* params, int f
            Match(pattern, in, start, params);
   });
 }
-
-namespace {
-
-bool Match(const Compiled& pattern, PatternInput& in, int start, char* params) {
-  const Op* ops = pattern.ops.data();
-  const int len = static_cast<int>(pattern.ops.size());
-  const unsigned char* data = reinterpret_cast<const unsigned char*>(in.data);
-  in.pos = start;
-  int prev = 0;        // last consumed or collected character, lowered
-  int separators = 0;  // for the next '*'
-  int plen = 0;
-  int ch = 0;
-  int lc = 0;
-  int before = start;
-  bool offerAgain = false;
-  // A consumed character separates the texts of two placeholders.
-  auto separate = [&] {
-    if (plen > 0 && plen < kMaxParamChars && params[plen - 1] != ';') params[plen++] = ';';
-  };
-  auto collect = [&](int c) {
-    if (plen < kMaxParamChars) params[plen++] = static_cast<char>(c);
-  };
-  for (int i = 0; i < len;) {
-    if (!offerAgain) {
-      before = in.pos;
-      ch = in.Get();
-      lc = LowerInput(ch);
-    }
-    offerAgain = false;
-    const Op& op = ops[i];
-    bool consume = false;
-    switch (op.kind) {
-      case OpKind::kLiteral:
-        consume = lc == op.literal;
-        break;
-      case OpKind::kWord: {
-        const char* word = pattern.words.data() + op.from;
-        consume = lc == word[0];
-        for (int k = 1; consume && k < op.length; ++k) {
-          // Each character consumed; the separator goes in once.
-          separate();
-          prev = lc;
-          before = in.pos;
-          ch = in.Get();
-          lc = LowerInput(ch);
-          consume = lc == word[k];
-        }
-        break;
-      }
-      case OpKind::kClass:
-        consume = (*op.set)[static_cast<size_t>(lc + 128)];
-        break;
-      case OpKind::kSpace:
-        if (!(IsBlank(lc) || lc == '\r' || lc == '\n' || lc == 0)) {
-          offerAgain = true;
-          ++i;
-          continue;
-        }
-        separate();
-        prev = lc;
-        // The rest of the run of white space changes nothing more.
-        while (in.pos < in.length) {
-          unsigned char b = data[in.pos];
-          if (!(b == ' ' || b == '\t' || b == '\r' || b == '\n' || b == 0)) break;
-          prev = b;
-          ++in.pos;
-        }
-        continue;
-      case OpKind::kNumber:
-        if (IsNumberChar(lc)) {
-          collect(ch);
-          while (in.pos < in.length && IsNumberChar(data[in.pos])) collect(data[in.pos++]);
-          prev = data[in.pos - 1];
-          continue;
-        }
-        if (!IsNumberChar(prev)) break;
-        offerAgain = true;
-        ++i;
-        continue;
-      case OpKind::kStar:
-        if (op.hasEnd && (lc == op.endChar || (op.endOnAt && lc == '@')) && separators <= 0) {
-          offerAgain = true;
-          ++i;
-          continue;
-        }
-        if (IsLineEnd(lc)) {
-          if (IsLineEnd(prev)) break;
-          offerAgain = true;
-          ++i;
-          continue;
-        }
-        collect(ch);
-        if (lc == ';' || lc == ',') --separators;
-        prev = lc;
-        {
-          // Ordinary characters neither end the text nor count: taken as
-          // one run.
-          int end = in.pos;
-          while (end < in.length && !(*op.set)[data[end]]) ++end;
-          if (end > in.pos) {
-            int room = std::min(end - in.pos, kMaxParamChars - plen);
-            if (room > 0) std::memcpy(params + plen, data + in.pos, static_cast<size_t>(room));
-            plen += std::max(room, 0);
-            prev = LowerInput(static_cast<signed char>(data[end - 1]));
-            in.pos = end;
-          }
-        }
-        continue;
-      case OpKind::kCount:
-        separators = op.count;
-        offerAgain = true;
-        ++i;
-        continue;
-    }
-    if (!consume) break;
-    if (i == len - 1) {
-      // Leave the terminator to be read again; at the end of the input
-      // nothing was read, so there is nothing to step back over.
-      in.pos = before;
-      params[plen] = '\0';
-      return true;
-    }
-    separate();
-    ++i;
-    prev = lc;
-  }
-  params[plen] = '\0';
-  return false;
-}
-
-}  // namespace

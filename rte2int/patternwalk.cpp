@@ -16,15 +16,6 @@ struct WalkState {
   int separators = 0;  // separator count for the next '*'
 };
 
-// Whether `p` (the character after a '*') counts as a class character for
-// the end test of the '*': only when at least two pattern characters follow
-// the '*'.
-bool IsClassAfterStar(char p, int followingCount) {
-  if (followingCount < 2) return false;
-  return p == '+' || p == kOptionalSpace || p == '*' || p == '&' || p == '%' || p == '!' ||
-         p == kItemEnd;
-}
-
 // Decides what pattern character pattern[i] does with the input `lc`.
 Step Decide(const char* pattern, int len, int i, int lc, WalkState& state) {
   char p = pattern[i];
@@ -70,6 +61,12 @@ Step Decide(const char* pattern, int len, int i, int lc, WalkState& state) {
 }
 
 }  // namespace
+
+bool IsClassAfterStar(char p, int followingCount) {
+  if (followingCount < 2) return false;
+  return p == '+' || p == kOptionalSpace || p == '*' || p == '&' || p == '%' || p == '!' ||
+         p == kItemEnd;
+}
 
 bool WalkPattern(PatternInput& in, const char* pattern, int len, int start, char* params) {
   in.pos = start;

@@ -44,6 +44,11 @@ struct PatternInput {
   }
 };
 
+// Whether `p`, the pattern character after a '*', counts as a class
+// character for the end test of the '*': only when at least two pattern
+// characters follow the '*'.
+bool IsClassAfterStar(char p, int followingCount);
+
 // Walks `pattern` (len characters) from input position `start`. True on a
 // match, with the input at the terminator; `params` (room for
 // kRecognizerParamsSize bytes) holds what the placeholders collected.
