@@ -140,8 +140,8 @@ void KeepOutputs(const Options& options, const std::vector<std::string>& createA
   fs::create_directories(to, ec);
   fs::copy_file(kIntermediateFileName, to / kIntermediateFileName,
                 fs::copy_options::overwrite_existing, ec);
-  fs::copy_file(global.outroutepath, to / "linewrighttemp.csv", fs::copy_options::overwrite_existing,
-                ec);
+  fs::copy_file(global.outroutepath, to / "linewrighttemp.csv",
+                fs::copy_options::overwrite_existing, ec);
   fs::copy_file("log.txt", to / "log-create.txt", fs::copy_options::overwrite_existing, ec);
   std::vector<std::string> chartArgs = createArgs;
   for (size_t i = 0; i + 1 < chartArgs.size(); ++i)
@@ -178,8 +178,11 @@ int main(int argc, char** argv) {
       fs::path route = routes / syntax.file;
       {
         std::string text = syntax.make(static_cast<size_t>(mb * 1024 * 1024));
-        std::ofstream(route, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
-        if (script) std::ofstream(routes / kSyntheticIncludeName, std::ios::binary) << SyntheticScriptInclude();
+        std::ofstream(route, std::ios::binary)
+            .write(text.data(), static_cast<std::streamsize>(text.size()));
+        if (script)
+          std::ofstream(routes / kSyntheticIncludeName, std::ios::binary)
+              << SyntheticScriptInclude();
       }
       double routeMb = FileMb(route);
       std::vector<std::string> args = AllOptionsRun(dir, route.string(), "create");
@@ -197,9 +200,8 @@ int main(int argc, char** argv) {
       }
       std::vector<std::string> cliArgs = args;
       cliArgs.insert(cliArgs.begin(), "generate");
-      ChildResult run = Best(options.trials, [&] {
-        return RunProgram(options.cli, cliArgs, "cli-output.txt");
-      });
+      ChildResult run =
+          Best(options.trials, [&] { return RunProgram(options.cli, cliArgs, "cli-output.txt"); });
       PrintRow(syntax.name, routeMb, "create run", routeMb, run);
       std::fflush(stdout);
       ok = ok && run.ok;

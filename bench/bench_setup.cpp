@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 #include "platform/random.h"
@@ -52,14 +53,20 @@ std::filesystem::path MakeBenchInstallation(const std::filesystem::path& dir) {
   return routes;
 }
 
-std::vector<std::string> AllOptionsRun(const std::filesystem::path& dir,
-                                       const std::string& route, const char* kind) {
+std::vector<std::string> AllOptionsRun(const std::filesystem::path& dir, const std::string& route,
+                                       const char* kind) {
   std::filesystem::path kavo = dir / "kavo";
-  return {"--route", route, "--train", "BenchTrain", "--kind", kind, "--seed", "1",
-          "--sim-folder", kavo.string(), "--route-folder", (kavo / "railway" / "route").string(),
-          "--train-folder", (kavo / "train").string(), "--sim-exe", "kavo.exe",
-          "--signals", "strong", "--adhesion", "random", "--static-trains", "move",
-          "--alternative-chance", "100", "--timetable", "custom", "--start-time", "07.30",
-          "--loose-timetable", "--tilting", "--signal-distances", "--random-track-quality",
-          "--random-dwell", "--random-traffic", "--random-start", "--choice", "yes"};
+  std::vector<std::string> args = {"--route", route, "--train", "BenchTrain", "--kind", kind,
+                                   "--seed", "1", "--sim-exe", "kavo.exe"};
+  const std::string folders[][2] = {{"--sim-folder", kavo.string()},
+                                    {"--route-folder", (kavo / "railway" / "route").string()},
+                                    {"--train-folder", (kavo / "train").string()}};
+  for (const auto& folder : folders) args.insert(args.end(), {folder[0], folder[1]});
+  static const char* const kEveryOption[] = {
+      "--signals", "strong", "--adhesion", "random", "--static-trains", "move",
+      "--alternative-chance", "100", "--timetable", "custom", "--start-time", "07.30",
+      "--loose-timetable", "--tilting", "--signal-distances", "--random-track-quality",
+      "--random-dwell", "--random-traffic", "--random-start", "--choice", "yes"};
+  args.insert(args.end(), std::begin(kEveryOption), std::end(kEveryOption));
+  return args;
 }

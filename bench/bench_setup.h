@@ -23,8 +23,8 @@ void SetUpWriterRun(const std::filesystem::path& dir);
 
 // A small simulator installation below `dir` for runs through the command
 // line: "kavo" with the route folder "kavo/railway/route", the object
-// folder the turnout signs go into and the train "BenchTrain". Returns the folder the benchmark routes go into. Empty
-// (said on stderr) when it cannot be made.
+// folder the turnout signs go into and the train "BenchTrain". Returns the folder the benchmark
+// routes go into. Empty (said on stderr) when it cannot be made.
 std::filesystem::path MakeBenchInstallation(const std::filesystem::path& dir);
 
 // The arguments after "linewright generate" for a run of `kind` (create or
@@ -32,7 +32,7 @@ std::filesystem::path MakeBenchInstallation(const std::filesystem::path& dir);
 // parked trains moved, every alternative path taken, a custom loose
 // timetable, tilting, signal distances, random track quality, dwell,
 // traffic and start, and a fixed seed.
-std::vector<std::string> AllOptionsRun(const std::filesystem::path& dir,
-                                       const std::string& route, const char* kind);
+std::vector<std::string> AllOptionsRun(const std::filesystem::path& dir, const std::string& route,
+                                       const char* kind);
 
 #endif

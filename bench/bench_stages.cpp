@@ -34,7 +34,8 @@ bool Preprocess(const std::string& route) {
 }
 
 bool Script(const std::string&) {
-  return FileToFile(kPreprocessed, kScripted, [](BufferedFile*& f) { return ProcessSCR(f, nullptr); });
+  return FileToFile(kPreprocessed, kScripted,
+                    [](BufferedFile*& f) { return ProcessSCR(f, nullptr); });
 }
 
 bool Recognize(const std::string&) {

@@ -10,10 +10,10 @@
 // in memory slows the next run. POSIX only.
 
 struct ChildResult {
-  bool ok = false;       // the work reported success / the program exited with 0
-  double seconds = 0;    // wall time of the work
-  double cpuSeconds = 0; // processor time of the child (user and system)
-  double peakMb = 0;     // peak resident memory of the child, MiB
+  bool ok = false;        // the work reported success / the program exited with 0
+  double seconds = 0;     // wall time of the work
+  double cpuSeconds = 0;  // processor time of the child (user and system)
+  double peakMb = 0;      // peak resident memory of the child, MiB
 };
 
 // Runs `work` in a forked child; the seconds are those of `work` alone.

@@ -151,12 +151,13 @@ std::string SyntheticSectionedRoute(size_t targetBytes) {
     int arrive = 6 * 3600 + block * 150;
     for (int m = 0; m < kBlockLength; m += kStep) {
       std::string line = std::to_string(base + m) + ", ";
-      for (const Command& c : TrackCommands(block, m)) line += std::string(c.rw) + "(" + c.args + ") ";
+      for (const Command& c : TrackCommands(block, m))
+        line += std::string(c.rw) + "(" + c.args + ") ";
       if (m == 300) {
         char text[160];
         std::snprintf(text, sizeof text,
-                      "Station(Station %d; %s; %s; 0; 0; door.wav) Stop(0) Form(0;-9;0;0) ",
-                      block, Time(arrive).c_str(), Time(arrive + 30).c_str());
+                      "Station(Station %d; %s; %s; 0; 0; door.wav) Stop(0) Form(0;-9;0;0) ", block,
+                      Time(arrive).c_str(), Time(arrive + 30).c_str());
         line += text;
       }
       if (m % 200 == 150) line += "Height(" + std::to_string((m / 200) % 3) + ") ";
@@ -176,7 +177,9 @@ std::string SyntheticScriptRoute(size_t targetBytes) {
   std::string head =
       "#version<1>\r\n#notes<>\r\nSynthetic script route for timing: every directive family\r\n"
       "in every block.\r\n#endnotes<>\r\n"
-      "#include<" + std::string(kSyntheticIncludeName) + ">\r\n"
+      "#include<" +
+      std::string(kSyntheticIncludeName) +
+      ">\r\n"
       "#setvalue<limit,#rnd25<75,110>>\r\n#setvalue<dwell,#rnd<20,45>>\r\n"
       "#definerndset<fogs,0; 400,100; 600,200; 900,endlisting>\r\n"
       "#definerndset<adhesion,100,90,135>\r\n"
@@ -197,10 +200,10 @@ std::string SyntheticScriptRoute(size_t targetBytes) {
       }
       if (m == 800) {
         // Repetition over three positions, ended by a break.
-        *route += "#setvalue<d," + std::to_string(at) + ">\r\n#repeat<>\r\n#value<d>," +
-                  commands + " #macro<lamps>\r\n#setvalue<d,#add<#value<d>,25>>\r\n"
-                  "#if<#greater<#value<d>," + std::to_string(at + 50) +
-                  ">>#breakrepeat<>#endif<>\r\n#endrepeat<>\r\n";
+        *route += "#setvalue<d," + std::to_string(at) + ">\r\n#repeat<>\r\n#value<d>," + commands +
+                  " #macro<lamps>\r\n#setvalue<d,#add<#value<d>,25>>\r\n"
+                  "#if<#greater<#value<d>," +
+                  std::to_string(at + 50) + ">>#breakrepeat<>#endif<>\r\n#endrepeat<>\r\n";
         continue;
       }
       if (m == 825 || m == 850) continue;  // written by the repetition

@@ -137,7 +137,8 @@ void BufferedFile::PutPieces(std::string_view s) {
     // complete the CR LF after which characters are dropped.
     size_t n = static_cast<size_t>(std::min<long long>(end - p, room));
     const void* lf = std::memchr(p, '\n', n);
-    int take = static_cast<int>(lf ? static_cast<const char*>(lf) - p + 1 : static_cast<long long>(n));
+    int take =
+        static_cast<int>(lf ? static_cast<const char*>(lf) - p + 1 : static_cast<long long>(n));
     int top = std::max(position_, length_) + take + kSpare;
     if (top > zeroed_) ZeroUpTo(top);
     std::memcpy(data_.get() + position_, p, static_cast<size_t>(take));

@@ -71,8 +71,7 @@ class BufferedFile {
   void putchar(char c) {
     if (readmode_ || position_ < 0) return;
     if (position_ >= capacity_ - kSpare && !Grow(1)) return;
-    if ((c == '\n' || c == '\r' || c == '\t') && lastwritten_[0] == '\r' &&
-        lastwritten_[1] == '\n')
+    if ((c == '\n' || c == '\r' || c == '\t') && lastwritten_[0] == '\r' && lastwritten_[1] == '\n')
       return;
     int end = (position_ > length_ ? position_ : length_) + 1 + kSpare;
     if (end > zeroed_) ZeroUpTo(end);

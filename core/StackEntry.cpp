@@ -1,8 +1,8 @@
 #include "core/StackEntry.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
-#include <algorithm>
 #include <cstring>
 
 int TruncateToInt(double v) {

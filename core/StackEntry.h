@@ -91,20 +91,30 @@ class StackEntry {
   char GetChar() const;
   int GetInt() const {
     switch (kind_) {
-      case kString: return TextToInt(Text());
-      case kFloat: return TruncateToInt(float_);
-      case kInt: return int_;
-      case kChar: return static_cast<signed char>(char_);
-      default: return 0;
+      case kString:
+        return TextToInt(Text());
+      case kFloat:
+        return TruncateToInt(float_);
+      case kInt:
+        return int_;
+      case kChar:
+        return static_cast<signed char>(char_);
+      default:
+        return 0;
     }
   }
   float GetFloat() const {
     switch (kind_) {
-      case kString: return TextToFloat(Text());
-      case kFloat: return float_;
-      case kInt: return static_cast<float>(int_);
-      case kChar: return static_cast<float>(static_cast<signed char>(char_));
-      default: return 0;
+      case kString:
+        return TextToFloat(Text());
+      case kFloat:
+        return float_;
+      case kInt:
+        return static_cast<float>(int_);
+      case kChar:
+        return static_cast<float>(static_cast<signed char>(char_));
+      default:
+        return 0;
     }
   }
   void* GetPointer() const;

@@ -27,8 +27,8 @@ class KeywordMatcher {
   int count_;
   int width_;
   bool brackets_;
-  int matched_ = 0;            // characters matched so far, the same for every one alive
-  int alive_[kMaxKeywords];    // the patterns still in the race, in table order
+  int matched_ = 0;          // characters matched so far, the same for every one alive
+  int alive_[kMaxKeywords];  // the patterns still in the race, in table order
   int aliveCount_ = 0;
 };
 

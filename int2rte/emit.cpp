@@ -23,8 +23,9 @@ void WriteDistance(BufferedFile* out, int position) {
 
 void WriteRail(BufferedFile* out, int command, int rail, float x, float y, int type) {
   char r[kNumberTextSize], a[kNumberTextSize], b[kNumberTextSize], t[kNumberTextSize];
-  WriteCommandTexts(out, command, {IntText(rail, r), FloatText(Positive0(x), a),
-                                   FloatText(Positive0(y), b), IntText(type, t)});
+  WriteCommandTexts(
+      out, command,
+      {IntText(rail, r), FloatText(Positive0(x), a), FloatText(Positive0(y), b), IntText(type, t)});
 }
 
 void WriteRailEnd(BufferedFile* out, int rail, float x, float y) {

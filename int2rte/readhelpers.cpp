@@ -54,7 +54,8 @@ struct FirstFields {
 }  // namespace
 
 void GetParameters(std::string_view line, Stack* fields) {
-  ForEachIntermediateField(LineBody(line), [fields](std::string_view field) { fields->PushE(field); });
+  ForEachIntermediateField(LineBody(line),
+                           [fields](std::string_view field) { fields->PushE(field); });
 }
 
 namespace {

@@ -263,8 +263,8 @@ void Cleaner::SearchPaths() {
   std::unique_ptr<bool[]> found(new bool[points_.size() + 1]());
   std::vector<PathLink> results;
   log("searching paths");
-  SearchPathLinks(points_.data(), static_cast<int>(points_.size()), 0, 0, &results,
-                  visited.get(), found.get());
+  SearchPathLinks(points_.data(), static_cast<int>(points_.size()), 0, 0, &results, visited.get(),
+                  found.get());
   log("search complete");
   // The points have done their work.
   std::vector<PathPoint>().swap(points_);

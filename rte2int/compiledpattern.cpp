@@ -27,14 +27,14 @@ enum class OpKind : unsigned char { kLiteral, kWord, kClass, kSpace, kNumber, kS
 
 struct Op {
   OpKind kind = OpKind::kLiteral;
-  int literal = 0;              // kLiteral: the character, as a lowered input
-  int from = 0;                 // kWord: two or more literals, at Compiled::words
+  int literal = 0;  // kLiteral: the character, as a lowered input
+  int from = 0;     // kWord: two or more literals, at Compiled::words
   int length = 0;
   const CharSet* set = nullptr;  // kClass: accepted; kStar: bytes that need the full test
-  int count = 0;                // kCount: separators for the next '*'
-  bool hasEnd = false;          // kStar: the next pattern character may end it
+  int count = 0;                 // kCount: separators for the next '*'
+  bool hasEnd = false;           // kStar: the next pattern character may end it
   int endChar = 0;
-  bool endOnAt = false;         // kStar: "@" ends it as ")" would
+  bool endOnAt = false;  // kStar: "@" ends it as ")" would
 };
 
 struct Compiled {
@@ -62,13 +62,26 @@ class Sets {
     for (int lc = -128; lc < 128; ++lc) {
       bool in = false;
       switch (p) {
-        case '!': in = IsBlank(lc) || IsLineEnd(lc) || lc == ','; break;
-        case '&': in = IsBlank(lc) || IsLineEnd(lc); break;
-        case '%': in = IsLineEnd(lc); break;
-        case ',': in = IsLineEnd(lc) || lc == ','; break;
-        case kItemEnd: in = IsBlank(lc) || IsLineEnd(lc) || lc == '@' || lc == ')'; break;
-        case ')': in = lc == ')' || lc == '@'; break;
-        default: break;
+        case '!':
+          in = IsBlank(lc) || IsLineEnd(lc) || lc == ',';
+          break;
+        case '&':
+          in = IsBlank(lc) || IsLineEnd(lc);
+          break;
+        case '%':
+          in = IsLineEnd(lc);
+          break;
+        case ',':
+          in = IsLineEnd(lc) || lc == ',';
+          break;
+        case kItemEnd:
+          in = IsBlank(lc) || IsLineEnd(lc) || lc == '@' || lc == ')';
+          break;
+        case ')':
+          in = lc == ')' || lc == '@';
+          break;
+        default:
+          break;
       }
       (*set)[static_cast<size_t>(lc + 128)] = in;
     }
@@ -111,7 +124,12 @@ Compiled Compile(const char* pattern, Sets* sets) {
     char p = pattern[i];
     Op op;
     switch (p) {
-      case '!': case '&': case '%': case ',': case kItemEnd: case ')':
+      case '!':
+      case '&':
+      case '%':
+      case ',':
+      case kItemEnd:
+      case ')':
         op.kind = OpKind::kClass;
         op.set = sets->Class(p);
         break;
@@ -180,7 +198,9 @@ Compiled Compile(const char* pattern, Sets* sets) {
   return c;
 }
 
-bool IsSpaceByte(unsigned char b) { return b == ' ' || b == '\t' || b == '\r' || b == '\n' || b == 0; }
+bool IsSpaceByte(unsigned char b) {
+  return b == ' ' || b == '\t' || b == '\r' || b == '\n' || b == 0;
+}
 
 // Where the input goes on after the character read at `start`.
 int AfterStart(const PatternInput& in, int start) {
@@ -519,10 +539,17 @@ struct Table {
       if (text[0] == '\0') continue;
       Compiled& p = patterns[index] = Compile(text, sets);
       switch (p.place) {
-        case WordPlace::kAtStart: atStart.Add(p.word, index); break;
-        case WordPlace::kAfterSpace: afterSpace.Add(p.word, index); break;
-        case WordPlace::kAfterFirst: afterFirst.Add(p.word, index); break;
-        case WordPlace::kAnywhere: break;
+        case WordPlace::kAtStart:
+          atStart.Add(p.word, index);
+          break;
+        case WordPlace::kAfterSpace:
+          afterSpace.Add(p.word, index);
+          break;
+        case WordPlace::kAfterFirst:
+          afterFirst.Add(p.word, index);
+          break;
+        case WordPlace::kAnywhere:
+          break;
       }
       unsigned char bit = 0;
       if (p.place == WordPlace::kAnywhere) {
@@ -578,7 +605,6 @@ struct Table {
     return same;
   }
 
-
   IndexSet Candidates(const PatternInput& in, int start, int c, int d) const {
     IndexSet set;
     unsigned passes = noWordPasses[static_cast<size_t>((c + 128) * 256 + d + 128)];
@@ -612,7 +638,8 @@ int RecognizeCompiled(bool csv, PatternInput& in, int start, char* params, int f
   // reads the byte behind it, as the walk itself would.
   int d = LowerInput(in.Get());
   size_t pair = static_cast<size_t>((c + 128) * 256 + d + 128);
-  if (table.lowest[pair] > last || table.highest[pair] < first || table.lowest[pair] > table.highest[pair])
+  if (table.lowest[pair] > last || table.highest[pair] < first ||
+      table.lowest[pair] > table.highest[pair])
     return kCmdNone;
   IndexSet candidates = table.Candidates(in, start, c, d) & Range(first, last);
   return candidates.FirstWhere([&](int index, bool lastOne) {

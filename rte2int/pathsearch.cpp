@@ -53,8 +53,8 @@ std::vector<int> GroupEnds(const PathPoint* points, const std::vector<int>& next
 // each search answered by one look-up in the points settled so far.
 class Outcomes {
  public:
-  Outcomes(const PathPoint* points, const std::vector<int>& next,
-           const std::vector<int>& groupEnd, int count)
+  Outcomes(const PathPoint* points, const std::vector<int>& next, const std::vector<int>& groupEnd,
+           int count)
       : groupEnd_(groupEnd), beyond_(static_cast<size_t>(count), false) {
     for (int k = 0; k < count; ++k) {
       AddTrack(points[k].trk);
@@ -201,7 +201,8 @@ bool SearchPathLinks(const PathPoint* points, int count, int start, int track,
     found[k] = reached || beyond;
     // A link is given once when it joins the main track and once more when
     // the search beyond it succeeds.
-    if (reached || beyond) links->push_back({point.pos, point.trk, point.along, reached && beyond ? 2 : 1});
+    if (reached || beyond)
+      links->push_back({point.pos, point.trk, point.along, reached && beyond ? 2 : 1});
     int from = next[static_cast<size_t>(k)];
     int alongId = outcomes.TrackId(point.along);
     if (from < count && alongId >= 0) searches.push({from, alongId});

@@ -12,7 +12,7 @@ enum class Step { kFail, kConsume, kCollect, kSkipSpace, kOfferAgain };
 
 // What the walk knows besides the input character.
 struct WalkState {
-  int prev = 0;       // last consumed or collected character (lowered)
+  int prev = 0;        // last consumed or collected character (lowered)
   int separators = 0;  // separator count for the next '*'
 };
 
@@ -26,14 +26,14 @@ Step Decide(const char* pattern, int len, int i, int lc, WalkState& state) {
       return (IsBlank(lc) || IsLineEnd(lc)) ? Step::kConsume : Step::kFail;
     case kOptionalSpace:
       return (IsBlank(lc) || lc == '\r' || lc == '\n' || lc == 0) ? Step::kSkipSpace
-                                                                    : Step::kOfferAgain;
+                                                                  : Step::kOfferAgain;
     case '%':
       return IsLineEnd(lc) ? Step::kConsume : Step::kFail;
     case ',':
       return (IsLineEnd(lc) || lc == ',') ? Step::kConsume : Step::kFail;
     case kItemEnd:
       return (IsBlank(lc) || IsLineEnd(lc) || lc == '@' || lc == ')') ? Step::kConsume
-                                                                       : Step::kFail;
+                                                                      : Step::kFail;
     case ')':
       return (lc == ')' || lc == '@') ? Step::kConsume : Step::kFail;
     case '+':
@@ -147,4 +147,3 @@ bool SurvivesStart(const char* pattern, int first, int second) {
   }
   return false;
 }
-

@@ -31,7 +31,9 @@ struct PatternInput {
   int pos;
 
   explicit PatternInput(const BufferedFile* file)
-      : data(file->content()), length(file->size()), readable(file->readmode()),
+      : data(file->content()),
+        length(file->size()),
+        readable(file->readmode()),
         pos(file->getpos()) {}
   int Get() {
     if (!readable) return kEndOfInput;

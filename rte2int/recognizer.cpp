@@ -32,8 +32,8 @@ int GetNextCommand(BufferedFile* file, bool csv, char* params, int first, int la
   return kCmdNone;
 }
 
-int GetNextCommandInEither(BufferedFile* file, char* params, int csvFirst, int csvLast,
-                           int rwFirst, int rwLast, bool* csv) {
+int GetNextCommandInEither(BufferedFile* file, char* params, int csvFirst, int csvLast, int rwFirst,
+                           int rwLast, bool* csv) {
   if (file == nullptr || params == nullptr || csv == nullptr) return kCmdNone;
   params[0] = '\0';
   const int start = file->getpos() - 1;

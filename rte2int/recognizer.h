@@ -20,8 +20,8 @@ int GetNextCommand(BufferedFile* file, bool csv, char* params, int first, int la
 // csvFirst..csvLast and, when none of them matches, rwcom entries
 // rwFirst..rwLast, as two GetNextCommand calls would; `csv` tells which
 // table the match is from.
-int GetNextCommandInEither(BufferedFile* file, char* params, int csvFirst, int csvLast,
-                           int rwFirst, int rwLast, bool* csv);
+int GetNextCommandInEither(BufferedFile* file, char* params, int csvFirst, int csvLast, int rwFirst,
+                           int rwLast, bool* csv);
 // The same scan as the plain pattern walk: every pattern of the range in
 // turn, character by character, without the start index and the compiled
 // patterns GetNextCommand uses. Its results are the reference those must

@@ -71,7 +71,8 @@ class ScriptRun {
     int last = std::min(static_cast<int>(text.size()), from + kPassRun);
     while (end < last && text[end] != '#' && text[end] != '\xFF') ++end;
     if (end <= from) return;
-    if (!skipping_) out_->putstring(text.substr(static_cast<size_t>(from), static_cast<size_t>(end - from)));
+    if (!skipping_)
+      out_->putstring(text.substr(static_cast<size_t>(from), static_cast<size_t>(end - from)));
     in_->setpos(end, 0);
     platform::ReportProgress(progress_, end, in_->size());
   }

@@ -1,9 +1,8 @@
-#include "core/BufFile.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 
+#include "core/BufFile.h"
 #include "test_support.h"
 
 namespace {
@@ -141,7 +140,8 @@ TEST(BufferedFileTest, ContentStaysTerminatedAsABufferGrows) {
   BufferedFile f(4, true);
   std::string text;
   for (int i = 0; i < 200000; ++i) text += static_cast<char>('a' + i % 26);
-  for (size_t at = 0; at < text.size(); at += 997) f.putstring(std::string_view(text).substr(at, 997));
+  for (size_t at = 0; at < text.size(); at += 997)
+    f.putstring(std::string_view(text).substr(at, 997));
   EXPECT_EQ(Content(f), text);
   EXPECT_EQ(f.content()[f.size()], '\0');
   // Past the content, up to where the position was moved, all is zeros.

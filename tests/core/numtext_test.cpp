@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -23,13 +24,14 @@ bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // Texts a route may hold, and the forms only the library handles.
 std::vector<std::string> Texts() {
-  std::vector<std::string> texts = {
+  static const char* const kTexts[] = {
       "0", "-0", "+5", "25", "-3.8", "3.80", "0.010", ".5", "-.5", "5.", ".", "-", "", " 7",
       "\t-2", "12abc", "1e5", "1.5E-3", "1e", "0x1A", "0x", "inf", "-nan", "2147483647",
       "2147483648", "-2147483648", "-2147483649", "99999999999999999999", "0.1234567890123",
       "123456789012345678", "1234567890123456789", "9007199254740993", "16777217", "16777219",
-      "33554435", "123456789", "-98765432109876543", "0.0078125",
-      "00000000000000000000012", "1.000000000000000000000001", "3.4e39", "-3.4e39"};
+      "33554435", "123456789", "-98765432109876543", "0.0078125", "00000000000000000000012",
+      "1.000000000000000000000001", "3.4e39", "-3.4e39"};
+  std::vector<std::string> texts(std::begin(kTexts), std::end(kTexts));
   std::mt19937 random(7);
   for (int i = 0; i < 20000; ++i) {
     std::string s = (random() % 3 == 0) ? "-" : "";

@@ -158,9 +158,9 @@ TEST(PathSearchTest, NextOffsetAndOrdering) {
 // where that is not the order of the numbers (negative positions, track
 // numbers of three digits or below zero).
 TEST(PathSearchTest, LinksSortAsTheirTexts) {
-  const PathLink links[] = {{5, 1, 0, 1},    {10, 1, 0, 1},   {100, 0, 2, 1},  {-5, 1, 0, 1},
-                            {-12, 1, 0, 1},  {-7, 3, 3, 1},   {7, 100, 0, 1},  {7, -1, 3, 1},
-                            {7, 5, 0, 1},    {25, 12, 3, 1},  {25, 2, 13, 1},  {0, 0, 0, 1},
+  const PathLink links[] = {{5, 1, 0, 1},    {10, 1, 0, 1},   {100, 0, 2, 1}, {-5, 1, 0, 1},
+                            {-12, 1, 0, 1},  {-7, 3, 3, 1},   {7, 100, 0, 1}, {7, -1, 3, 1},
+                            {7, 5, 0, 1},    {25, 12, 3, 1},  {25, 2, 13, 1}, {0, 0, 0, 1},
                             {99, 99, 99, 1}, {99, 9, 100, 1}, {-1, -1, -1, 1}};
   auto text = [](const PathLink& l) {
     char expected[64];

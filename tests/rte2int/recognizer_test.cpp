@@ -136,8 +136,8 @@ TEST(RecognizerTest, IndexedScanEqualsThePlainScan) {
     bool csv;
     int first, last;
   };
-  const Range ranges[] = {{true, 0, 13},  {true, 14, 102}, {true, 0, 102},  {false, 0, 102},
-                          {false, 1, 6},  {false, 100, 102}, {false, 30, 80}};
+  const Range ranges[] = {{true, 0, 13}, {true, 14, 102},   {true, 0, 102}, {false, 0, 102},
+                          {false, 1, 6}, {false, 100, 102}, {false, 30, 80}};
   int matches = 0;
   for (int round = 0; round < 40; ++round) {
     std::string text = RandomRouteText(rng, 400);
@@ -157,14 +157,22 @@ std::string FromPattern(const char* pattern, std::mt19937& rng) {
   std::string text;
   for (const char* p = pattern; *p; ++p) {
     char c = *p;
-    if (c == '\xA3') text += spaces[rng() % 6];
-    else if (c == '+') text += numbers[rng() % 6];
-    else if (c == '*') text += texts[rng() % 8];
-    else if (c == '!' || c == '&' || c == '\xA7') text += " ,\r@)"[rng() % (c == '\xA7' ? 5 : 3)];
-    else if (c == '%') text += "\r\n"[rng() % 2];
-    else if (c == ')') text += rng() % 4 == 0 ? '@' : ')';
-    else if (c >= '1' && c <= '9') continue;
-    else text += rng() % 3 == 0 ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+    if (c == '\xA3')
+      text += spaces[rng() % 6];
+    else if (c == '+')
+      text += numbers[rng() % 6];
+    else if (c == '*')
+      text += texts[rng() % 8];
+    else if (c == '!' || c == '&' || c == '\xA7')
+      text += " ,\r@)"[rng() % (c == '\xA7' ? 5 : 3)];
+    else if (c == '%')
+      text += "\r\n"[rng() % 2];
+    else if (c == ')')
+      text += rng() % 4 == 0 ? '@' : ')';
+    else if (c >= '1' && c <= '9')
+      continue;
+    else
+      text += rng() % 3 == 0 ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
     if (rng() % 40 == 0) text += "x\0\xFF;,"[rng() % 5];
   }
   return text;

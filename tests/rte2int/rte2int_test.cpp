@@ -10,8 +10,8 @@
 #include "core/rteprocs.h"
 #include "rte2int/cleanint.h"
 #include "rte2int/dump.h"
-#include "tests/rte2int/read_route.h"
 #include "test_support.h"
+#include "tests/rte2int/read_route.h"
 #include "ui/loadsave.h"
 
 namespace {

@@ -41,8 +41,8 @@ int ExpectSameRecognition(const std::string& text, Expected expected, Actual act
 }
 
 // The plain walk and the recogniser on entries first..last of one table.
-inline int ExpectRecognitionAsThePlainWalk(const std::string& text, bool csv, int first,
-                                           int last, const std::string& what) {
+inline int ExpectRecognitionAsThePlainWalk(const std::string& text, bool csv, int first, int last,
+                                           const std::string& what) {
   return ExpectSameRecognition(
       text,
       [&](BufferedFile* f, char* p) { return GetNextCommandUnindexed(f, csv, p, first, last); },
