@@ -124,11 +124,19 @@ bool SetSavedOption(const SavedOption& option, const std::string& value,
       request->signal_system = value;
       return true;
     case SavedKind::kFolder:
+    {
       if (value.empty()) return Fail(error, dashed + " expects a non-empty value");
-      global.*(option.text) = value;
-      DropTrailingSeparator(&(global.*(option.text)));
-      if (option.text != &Settings::simexe) request->folders_given.push_back(option.name);
+      std::string folder = value;
+      DropTrailingSeparator(&folder);
+      if (option.text == &Settings::simexe) {
+        global.simexe = folder;
+        return true;
+      }
+      // A drive-letter folder is found in the Wine prefix off Windows.
+      SetFolderSetting(&(global.*(option.text)), folder);
+      request->folders_given.push_back(option.name);
       return true;
+    }
     case SavedKind::kSwitch:
       break;
   }
@@ -152,7 +160,8 @@ bool CheckFolders(const GenerateRequest& request, std::string* error) {
     bool needed = given || option.text == &Settings::trainfolder || request.kind != kRunChart;
     const std::string& folder = global.*(option.text);
     if (!needed || platform::IsDirectory(folder)) continue;
-    std::string message = std::string("the ") + option.label + " '" + folder + "'";
+    std::string message = std::string("the ") + option.label + " '" + FolderAsSaved(folder) + "'";
+    if (FolderAsSaved(folder) != folder) message += " (in the Wine prefix: '" + folder + "')";
     if (given)
       message += " given with --" + std::string(option.name) + " does not exist";
     else
@@ -218,7 +227,7 @@ std::string SavedOptionValue(const SavedOption& option, const Settings& settings
     case SavedKind::kSignalSystem:
       return signal_system;
     case SavedKind::kFolder:
-      return settings.*(option.text);
+      return FolderAsSaved(settings.*(option.text));
   }
   return std::string();
 }
@@ -237,6 +246,10 @@ const std::vector<RunOption>& RunOptions() {
       {"choice", "yes|no", "answer to the script's #choice questions when standard input is not a terminal",
        "no"},
       {"strict", "", "any message of the run makes it fail (status 1), for checking routes", "off"},
+      {"sim-runner", "PROGRAM|none",
+       "off Windows, the program that starts a Windows simulator (its file begins with MZ)\n"
+       "      with the executable and the route; none starts it directly",
+       "wine"},
   };
   return options;
 }
@@ -312,6 +325,8 @@ bool ParseGenerateArguments(const std::vector<std::string>& args, GenerateReques
       if (value != "yes" && value != "no")
         return Fail(error, "--choice expects yes|no, got '" + value + "'");
       request->choice_answer = value == "yes";
+    } else if (option == "sim-runner") {
+      global.simrunner = value == "none" ? "" : value;
     }
   }
   if (request->route.empty()) return Fail(error, "--route FILE is required");

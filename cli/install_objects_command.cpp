@@ -33,8 +33,9 @@ int InstallObjectsCommand(const std::vector<std::string>& args) {
     }
     if (!reader.ReadValue(inline_value, has_inline, &value) || value.empty())
       return UsageFailure("install-objects", "option --sim-folder expects a value");
-    global.simfolder = value;
-    DropTrailingSeparator(&global.simfolder);
+    std::string folder = value;
+    DropTrailingSeparator(&folder);
+    SetFolderSetting(&global.simfolder, folder);
     given = true;
   }
   if (!platform::IsDirectory(global.simfolder))

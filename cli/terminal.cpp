@@ -4,15 +4,26 @@
 #include <string>
 
 #ifdef _WIN32
-#include <io.h>
-#define isatty _isatty
-#define fileno _fileno
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
 
+#ifdef _WIN32
+// isatty is true on Windows for every character device, NUL among them:
+// only a console is a terminal.
+bool StdinIsTerminal() {
+  DWORD mode;
+  return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+}
+bool StderrIsTerminal() {
+  DWORD mode;
+  return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
+}
+#else
 bool StdinIsTerminal() { return isatty(fileno(stdin)) != 0; }
 bool StderrIsTerminal() { return isatty(fileno(stderr)) != 0; }
+#endif
 
 void TerminalMessageSink::ClearProgress() {
   if (progress_ != nullptr) progress_->Clear();

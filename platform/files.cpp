@@ -3,7 +3,9 @@
 #include <cstdio>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 #else
 #include <dirent.h>
@@ -14,6 +16,17 @@
 #include "core/rteprocs.h"
 
 namespace platform {
+
+std::vector<std::string> SplitAt(const std::string& text, const char* separators) {
+  std::vector<std::string> pieces;
+  size_t start = 0;
+  for (;;) {
+    size_t end = text.find_first_of(separators, start);
+    pieces.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) return pieces;
+    start = end + 1;
+  }
+}
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
   std::string joined = folder;
@@ -33,7 +46,12 @@ bool PathExists(const std::string& path) {
 
 std::string ResolveRoutePath(const std::string& folder, const std::string& relative) {
 #ifdef _WIN32
-  return JoinPath(folder, relative);
+  // Windows finds names in any letter case itself: only the separators
+  // become its own.
+  std::string written = relative;
+  for (char& c : written)
+    if (c == '/') c = '\\';
+  return JoinPath(folder, written);
 #else
   std::string written = relative;
   for (char& c : written)
@@ -42,12 +60,7 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
   if (PathExists(direct)) return direct;
   // Walk the parts, matching each one without regard to case.
   std::string current = folder;
-  size_t start = 0;
-  while (start <= written.size()) {
-    size_t slash = written.find('/', start);
-    if (slash == std::string::npos) slash = written.size();
-    std::string part = written.substr(start, slash - start);
-    start = slash + 1;
+  for (const std::string& part : SplitAt(written, "/")) {
     if (part.empty() || part == ".") continue;
     std::string candidate = JoinPath(current, part);
     if (!PathExists(candidate)) {
@@ -85,9 +98,23 @@ bool WriteFileReplacing(const std::string& path, const char* data, std::size_t s
   return ok;
 }
 
-bool WriteNewFile(const std::string& path, const char* data, std::size_t size) {
+std::FILE* OpenNewFile(const std::string& path) {
+#ifdef _WIN32
+  // Windows' fopen takes no "x": it would open, and empty, a file that is
+  // already there.
+  int fd = _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+  if (fd < 0) return nullptr;
+  std::FILE* f = _fdopen(fd, "wb");
+  if (f == nullptr) _close(fd);
+  return f;
+#else
   // "x": fail rather than open a file that is already there.
-  std::FILE* f = std::fopen(path.c_str(), "wbx");
+  return std::fopen(path.c_str(), "wbx");
+#endif
+}
+
+bool WriteNewFile(const std::string& path, const char* data, std::size_t size) {
+  std::FILE* f = OpenNewFile(path);
   if (f == nullptr) return false;
   bool ok = size == 0 || std::fwrite(data, 1, size, f) == size;
   if (std::fclose(f) != 0) ok = false;

@@ -2,6 +2,7 @@
 #define LINEWRIGHT_PLATFORM_FILES_H
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,10 @@ constexpr char kPathSeparator = '\\';
 #else
 constexpr char kPathSeparator = '/';
 #endif
+
+// The pieces of `text` between any of the `separators`, empty ones too
+// ("a//b" at "/" gives "a", "", "b").
+std::vector<std::string> SplitAt(const std::string& text, const char* separators);
 
 // folder + native separator + name, as "%s\%s" joins them.
 std::string JoinPath(const std::string& folder, const std::string& name);
@@ -28,6 +33,9 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
 bool WriteFileReplacing(const std::string& path, const char* data, std::size_t size);
 // True when something (a file or a folder) exists at `path`.
 bool PathExists(const std::string& path);
+// Opens a new file `path` for writing bytes, only when nothing of that
+// name exists: null when it exists or cannot be made. The caller closes it.
+std::FILE* OpenNewFile(const std::string& path);
 // Creates `path` with `size` bytes, only when nothing of that name exists:
 // an existing file is never replaced. False when it existed or any step
 // failed (a partly written file is removed).

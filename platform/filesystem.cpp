@@ -34,8 +34,7 @@ bool RealFileSystem::Remove(const std::string& path) { return std::remove(path.c
 bool RealFileSystem::Copy(const std::string& from, const std::string& to) {
   std::FILE* in = std::fopen(from.c_str(), "rb");
   if (in == nullptr) return false;
-  // "x": create the file, fail when it exists.
-  std::FILE* out = std::fopen(to.c_str(), "wbx");
+  std::FILE* out = OpenNewFile(to);
   if (out == nullptr) {
     std::fclose(in);
     return false;

@@ -2,6 +2,7 @@
 #define LINEWRIGHT_TESTS_TEST_SUPPORT_H
 
 #include <string>
+#include <vector>
 
 #include "platform/messages.h"
 
@@ -32,6 +33,50 @@ std::string ReadFile(const std::string& path);
 bool WriteFile(const std::string& path, const std::string& bytes);
 // Path of a file in the source tree.
 std::string SourcePath(const std::string& relative);
+
+// Sets an environment variable for the lifetime of the object (unset with
+// a null value); the old value comes back afterwards.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const std::string& name, const char* value);
+  ~ScopedEnvironment();
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+ private:
+  std::string name_;
+  bool had_value_ = false;
+  std::string old_value_;
+};
+
+// A Wine prefix laid out as Wine lays one out, in `folder`, and
+// WINEPREFIX pointing at it for the lifetime of the object: "drive_c",
+// and "dosdevices" with "c:" linked to it and "z:" to the root. Off
+// Windows only the links are made; Windows needs no prefix.
+class FakeWinePrefix {
+ public:
+  explicit FakeWinePrefix(const std::string& folder);
+
+  const std::string& path() const { return path_; }
+  std::string DriveC() const { return path_ + "/drive_c"; }
+  // Links another drive letter to a folder.
+  void MapDrive(char letter, const std::string& target) const;
+
+ private:
+  std::string path_;
+  ScopedEnvironment variable_;
+};
+
+// What a program run by RunProgram did.
+struct ProgramRun {
+  int status = -1;  // exit status; -1 when it could not be run or did not exit
+  std::string out;  // standard output and error, with Windows' CR LF line
+  std::string err;  // ends read as LF
+};
+
+// Runs a program with its arguments (no shell), standard input empty, in
+// the working folder, and waits for it to end.
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args);
 
 // Records every message for the lifetime of the object.
 class RecordedMessages : public platform::RecordingMessageSink {

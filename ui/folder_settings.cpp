@@ -16,14 +16,21 @@ void TakeField(const std::string& text, std::string* field) {
                  text.c_str());
     return;
   }
-  *field = text;
-  DropTrailingSeparator(field);
+  std::string folder = text;
+  DropTrailingSeparator(&folder);
+  if (field == &global.simexe)
+    *field = folder;
+  else
+    SetFolderSetting(field, folder);
 }
 
 }  // namespace
 
 FolderForm OpenFolderSettings() {
-  return {global.simfolder, global.routefolder, global.trainfolder, global.simexe};
+  // The folders as the user set them: "c:\program files\kavo" stays so
+  // where it is found in the Wine prefix.
+  return {FolderAsSaved(global.simfolder), FolderAsSaved(global.routefolder),
+          FolderAsSaved(global.trainfolder), global.simexe};
 }
 
 bool SaveFolderSettings(const FolderForm& form) {

@@ -11,11 +11,13 @@ struct FolderForm {
   std::string simexe;       // 404
 };
 
+// The fields as the dialog opens: the folders as they are saved (see
+// FolderAsSaved).
 FolderForm OpenFolderSettings();
 
 // Saving the dialog: each text of 1 to 259 characters replaces its
-// setting; an empty one keeps the setting, and a longer one keeps it too
-// and is reported. A trailing separator is dropped (never a root's), the
+// setting (a folder through SetFolderSetting); an empty one keeps the
+// setting, and a longer one keeps it too and is reported. A trailing separator is dropped (never a root's), the
 // paths that follow from the route folder are derived anew, the route
 // list starts again at the route folder, and the configuration is saved.
 // When saving fails it has been reported, the new settings stay in force

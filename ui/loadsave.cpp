@@ -3,10 +3,13 @@
 #include <climits>
 #include <cstdlib>
 #include <fstream>
+#include <map>
+#include <utility>
 
 #include "core/mheader.h"
 #include "core/rteprocs.h"
 #include "platform/files.h"
+#include "platform/wine.h"
 #include "sigsys/sigsys.h"
 
 Settings global;
@@ -18,6 +21,14 @@ namespace {
 
 // A folder line is cut to the longest path: kPathSize less the terminator.
 constexpr size_t kFolderLineMax = kPathSize - 1;
+
+// A folder setting as it was written, and the local folder it named.
+struct WrittenFolder {
+  std::string written;
+  std::string local;
+};
+// Keyed by the field of `global` it belongs to.
+std::map<const std::string*, WrittenFolder> written_folders;
 
 // Strips the line end, then one trailing separator unless the line is a
 // root such as "c:\" or "/".
@@ -45,6 +56,17 @@ void ScanNumbers(const std::string& line, int* const* fields, int count) {
 
 }  // namespace
 
+void SetFolderSetting(std::string* field, std::string written) {
+  *field = platform::LocalPath(written);
+  written_folders[field] = {std::move(written), *field};
+}
+
+const std::string& FolderAsSaved(const std::string& field) {
+  auto it = written_folders.find(&field);
+  if (it != written_folders.end() && it->second.local == field) return it->second.written;
+  return field;
+}
+
 void DropTrailingSeparator(std::string* folder) {
   bool root = folder->size() == 1 || (folder->size() == 3 && (*folder)[1] == ':');
   if (!root && !folder->empty() && (folder->back() == '\\' || folder->back() == '/'))
@@ -69,7 +91,10 @@ signed char RouteTypeOf(const std::string& filename) {
   }
 }
 
-void ResetGlobals() { global = Settings(); }
+void ResetGlobals() {
+  global = Settings();
+  written_folders.clear();
+}
 
 void SetDefaultFolders(Settings* settings) {
   settings->simfolder = "c:\\program files\\kavo";
@@ -83,13 +108,18 @@ bool LoadConfig() {
   bool found = static_cast<bool>(in);
   if (!found) {
     SetDefaultFolders(&global);
+    for (std::string* folder : {&global.simfolder, &global.routefolder, &global.trainfolder})
+      SetFolderSetting(folder, *folder);
   } else {
     std::string line;
-    std::string* folders[] = {&global.simfolder, &global.routefolder, &global.trainfolder,
-                              &global.simexe};
-    for (std::string* field : folders) {
+    std::string* lines1to4[] = {&global.simfolder, &global.routefolder, &global.trainfolder,
+                                &global.simexe};
+    for (std::string* field : lines1to4) {
       if (!std::getline(in, line)) break;
-      *field = CleanFolderLine(line);
+      if (field == &global.simexe)
+        *field = CleanFolderLine(line);
+      else
+        SetFolderSetting(field, CleanFolderLine(line));
     }
     int* line5[] = {&global.developermode, &global.randomtrackquality, &global.randomdwell,
                     &global.randomtraffic, &global.randomstart, &global.tilting};
@@ -113,9 +143,9 @@ bool LoadConfig() {
 
 bool SaveConfig() {
   std::string text;
-  text += global.simfolder + "\n";
-  text += global.routefolder + "\n";
-  text += global.trainfolder + "\n";
+  text += FolderAsSaved(global.simfolder) + "\n";
+  text += FolderAsSaved(global.routefolder) + "\n";
+  text += FolderAsSaved(global.trainfolder) + "\n";
   text += global.simexe + "\n";
   auto join = [](std::initializer_list<int> values) {
     std::string s;

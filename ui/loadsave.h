@@ -28,6 +28,9 @@ struct Settings {
   std::string trainname;     // chosen train (a subfolder of trainfolder)
   signed char routetype = kRouteNone;
   std::string outroutepath;  // routefolder + "linewrighttemp.csv"
+  // The program that runs a Windows simulator on other systems, given the
+  // executable and its arguments; empty starts it directly. Not saved.
+  std::string simrunner = "wine";
   int developermode = 0;
   int randomtrackquality = 0;
   int randomdwell = 0;
@@ -61,6 +64,15 @@ void SetDefaultFolders(Settings* settings);
 bool LoadConfig();
 // Writes the configuration file. On failure reports it and returns false.
 bool SaveConfig();
+// Sets one of the folder settings (simfolder, routefolder, trainfolder)
+// from the text the user or the configuration file gave: the field holds
+// the local folder it names (a drive-letter folder is found in the Wine
+// prefix off Windows), and the configuration file keeps `written` for as
+// long as the field still holds that folder.
+void SetFolderSetting(std::string* field, std::string written);
+// A field of `global` as the configuration file stores it: the text it
+// was set from while it still holds that folder, else the field itself.
+const std::string& FolderAsSaved(const std::string& field);
 // Removes one trailing "\" or "/" from a folder setting, unless the
 // folder is a root such as "c:\" or "/".
 void DropTrailingSeparator(std::string* folder);

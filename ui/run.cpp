@@ -9,6 +9,7 @@
 #include "rte2int/rte2int.h"
 #include "sigsys/sigsys.h"
 #include "ui/loadsave.h"
+#include "ui/simstart.h"
 #include "ui/turnout_signs.h"
 
 const char kDeveloperCode[] = "40372958";
@@ -101,8 +102,12 @@ bool StartSimulator() {
   std::string commandLine = SimulatorCommandLine();
   log(("starting " + commandLine).c_str());
   std::string reason;
-  if (!platform::StartDetached(SimulatorProgram(), SimulatorArguments(), &reason)) {
+  platform::ProcessStart start = SimulatorStart();
+  if (!platform::StartDetached(start, &reason)) {
     std::string detail = commandLine + "\n" + reason;
+    if (start.program == global.simrunner)
+      detail += "\nThe simulator is a Windows program, started through " + global.simrunner +
+                ": install Wine, or choose the program that runs it.";
     ErrorMessage("Could not start the simulator:", detail.c_str());
     return false;
   }

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "core/rteprocs.h"
 #include "platform/files.h"
 #include "route_check.h"
 
@@ -138,6 +139,49 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine* command
     command_line->developer_mode = true;
   }
   return true;
+}
+
+std::vector<std::string> SplitWindowsCommandLine(const std::string& line,
+                                                 const std::string& program_path) {
+  std::vector<std::string> words;
+  size_t pos = 0;
+  if (!line.empty() && line[0] == '"') {
+    size_t close = line.find('"', 1);
+    if (close == std::string::npos) close = line.size();
+    words.push_back(line.substr(1, close - 1));
+    pos = close + 1;
+  } else if (!program_path.empty() && line.size() >= program_path.size() &&
+             EqualsIgnoringCase(std::string_view(line).substr(0, program_path.size()),
+                                program_path) &&
+             (line.size() == program_path.size() || line[program_path.size()] == ' ' ||
+              line[program_path.size()] == '\t')) {
+    words.push_back(line.substr(0, program_path.size()));
+    pos = program_path.size();
+  } else {
+    size_t blank = line.find_first_of(" \t");
+    if (blank == std::string::npos) blank = line.size();
+    if (blank > 0) words.push_back(line.substr(0, blank));
+    pos = blank;
+  }
+  std::string word;
+  bool in_word = false;
+  bool quoted = false;
+  for (; pos < line.size(); ++pos) {
+    char c = line[pos];
+    if (c == '"') {
+      quoted = !quoted;
+      in_word = true;
+    } else if ((c == ' ' || c == '\t') && !quoted) {
+      if (in_word) words.push_back(word);
+      word.clear();
+      in_word = false;
+    } else {
+      word += c;
+      in_word = true;
+    }
+  }
+  if (in_word) words.push_back(word);
+  return words;
 }
 
 std::string ProgramFolder(const std::string& argv0) {

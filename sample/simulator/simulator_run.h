@@ -29,6 +29,16 @@ struct CommandLine {
 bool ParseCommandLine(const std::vector<std::string>& args, CommandLine* command_line,
                       std::string* error);
 
+// The words of a Windows command line as the simulator reads them. The
+// program comes first: up to the closing quote when it is quoted; else
+// `program_path` (the running program's own path) when the line starts
+// with it, ignoring letter case, since the simulator's command line does
+// not quote it even in a folder with blanks; else up to the first blank.
+// The arguments after it are separated by blanks and tabs, and "..."
+// groups blanks into one argument (the quotes are dropped).
+std::vector<std::string> SplitWindowsCommandLine(const std::string& line,
+                                                 const std::string& program_path);
+
 // Folder of the running executable: the folder part of `argv0`, or, when
 // argv0 names no folder, the folder of the program file the system reports
 // (the current folder when it reports none). The report is written there

@@ -11,49 +11,35 @@
 #include <vector>
 
 #include "cli/generate_options.h"
+#include "platform/files.h"
 #include "test_support.h"
-
-// The tests run the program through a POSIX shell.
-#ifndef _WIN32
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quoted(const std::string& word) {
-  std::string q = "'";
-  for (char c : word) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
+using Outcome = ProgramRun;
 
 std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 
+// Text that a regular expression matches as it stands (paths hold "\" and
+// "." on Windows).
+std::string RegexQuoted(const std::string& text) {
+  std::string quoted;
+  for (char c : text) {
+    if (std::string("\\^$.|?*+()[]{}").find(c) != std::string::npos) quoted += '\\';
+    quoted += c;
+  }
+  return quoted;
+}
+
 // Runs the built program in the working folder, standard input empty.
 Outcome Linewright(const std::vector<std::string>& args) {
-  // One capture per test process: ctest runs tests side by side.
-  static const std::string kCapture =
-      (fs::temp_directory_path() / ("linewright-cli-" + std::to_string(getpid()) + "-")).string();
   // Never a display: "linewright" alone must not open a window here.
-  std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
-                        Quoted(std::string(LINEWRIGHT_BINARY_DIR) + "/cli/linewright");
-  for (const std::string& a : args) command += " " + Quoted(a);
-  command += " >" + kCapture + "out 2>" + kCapture + "err </dev/null";
-  Outcome outcome;
-  int raw = std::system(command.c_str());
-  outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  outcome.out = ReadFile(kCapture + "out");
-  outcome.err = ReadFile(kCapture + "err");
-  fs::remove(kCapture + "out");
-  fs::remove(kCapture + "err");
-  return outcome;
+  ScopedEnvironment no_display("DISPLAY", nullptr);
+  ScopedEnvironment no_wayland("WAYLAND_DISPLAY", nullptr);
+  ScopedEnvironment no_platform("QT_QPA_PLATFORM", nullptr);
+  return RunProgram(LINEWRIGHT_PROGRAM, args);
 }
 
 // A copy of the sample installation without the turnout signs, in the
@@ -75,8 +61,17 @@ class InstallationTest : public ::testing::Test {
     return args;
   }
   std::string Route(const std::string& name) const { return dir_.File("kavo/railway/route/" + name); }
+  // The written route's path as the program makes it, with its own separator.
+  std::string WrittenPath() const {
+    return platform::JoinPath(dir_.File("kavo/railway/route"), "linewrighttemp.csv");
+  }
   std::string Written() const { return ReadFile(Route("linewrighttemp.csv")); }
-  std::string Signs() const { return dir_.File("kavo/railway/object/LINEWRIGHT/objs"); }
+  std::string Signs() const {
+    std::string signs = dir_.File("kavo");
+    for (const char* part : {"railway", "object", "LINEWRIGHT", "objs"})
+      signs = platform::JoinPath(signs, part);
+    return signs;
+  }
 
   ScratchDir dir_;
 };
@@ -165,8 +160,8 @@ TEST_F(InstallationTest, CreateRunInstallsTheSignsOnceAndEndsWithASummary) {
             ReadFile(SourcePath("sample/kavo/railway/object/LINEWRIGHT/objs/turnout3.gif")));
   Outcome second = Linewright(Generate({"--seed", "7"}));
   ASSERT_EQ(second.status, 0);
-  std::regex summary("Route written to " + Route("linewrighttemp.csv") + " \\(route " +
-                     Route("Starter/starter.csv") +
+  std::regex summary("Route written to " + RegexQuoted(WrittenPath()) + " \\(route " +
+                     RegexQuoted(Route("Starter/starter.csv")) +
                      ", train Blue Arrow, seed 7, [0-9]+\\.[0-9]{2} s, 0 messages\\)\n");
   EXPECT_TRUE(std::regex_match(second.out, summary)) << second.out;
 }
@@ -247,5 +242,3 @@ TEST_F(InstallationTest, SettingsSignalSystemsAndInstallObjects) {
 }
 
 }  // namespace
-
-#endif

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/files.h"
 #include "sigsys/sigsys.h"
 #include "test_support.h"
@@ -118,6 +120,26 @@ TEST_F(ConfigTest, FailedSaveIsReported) {
   EXPECT_FALSE(SaveConfig());
   ASSERT_EQ(messages.errors.size(), 1u);
   EXPECT_EQ(messages.errors[0], "Could not save the settings file:\n\nlinewright10_2.cfg");
+}
+
+// Off Windows the folders are found in the Wine prefix, on Windows they
+// are used as written; the file keeps them as written on both.
+TEST_F(ConfigTest, FoldersAreSavedAsWrittenWhileTheyAreUnchanged) {
+  FakeWinePrefix prefix(dir_.File("prefix"));
+  ASSERT_TRUE(WriteFile(prefix.DriveC() + "/Kavo/Train/Blue Arrow/train.dat", "x"));
+  WriteFile("linewright10_2.cfg", "c:\\kavo\\\nc:\\kavo\\routes\nC:\\KAVO\\TRAIN\nkavo.exe\n");
+  LoadConfig();
+#ifdef _WIN32
+  EXPECT_EQ(global.trainfolder, "C:\\KAVO\\TRAIN");
+#else
+  EXPECT_EQ(global.trainfolder, std::filesystem::canonical(prefix.DriveC()).string() + "/Kavo/Train");
+#endif
+  EXPECT_EQ(global.outroutepath, OutRoutePath(global.routefolder));
+  global.routefolder = dir_.File("elsewhere");
+  ASSERT_TRUE(SaveConfig());
+  std::string saved = ReadFile("linewright10_2.cfg");
+  EXPECT_EQ(saved.substr(0, saved.find("0 0 0")),
+            "c:\\kavo\n" + dir_.File("elsewhere") + "\nC:\\KAVO\\TRAIN\nkavo.exe\n");
 }
 
 TEST(RouteTypeTest, FromLastLetter) {

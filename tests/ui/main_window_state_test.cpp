@@ -6,6 +6,7 @@
 
 #include "ui/loadsave.h"
 #include "ui/run.h"
+#include "platform/files.h"
 #include "test_support.h"
 
 namespace {
@@ -42,7 +43,7 @@ TEST_F(MainWindowStateTest, AFolderEntryTurnsSelectOffAndKeepsTheFile) {
   EXPECT_FALSE(state_.SelectEnabled());
   EXPECT_EQ(global.routetype, kRouteNone);
   EXPECT_EQ(global.routefile, "main.csv");
-  EXPECT_EQ(global.browsefolder, dir_.File("route/Sub"));
+  EXPECT_EQ(global.browsefolder, platform::JoinPath(dir_.File("route"), "Sub"));
   EXPECT_TRUE(state_.ChooseRoute(Entry("  (..)")));
   EXPECT_EQ(global.browsefolder, global.routefolder);
 }
