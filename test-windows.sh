@@ -1,22 +1,25 @@
 #!/usr/bin/env bash
 # Cross-builds Linewright for Windows with mingw-w64 and tests it under
 # Wine: the unit tests, a launch run over the sample installation, the
-# same outputs on Linux and Windows for every sample route, and the
-# Windows simulator started through Wine from the Linux program.
+# same outputs on Linux and Windows for every sample route, the Windows
+# simulator started through Wine from the Linux program, and the zip with
+# its Win32 window on a virtual display.
 #
 #   ./test-windows.sh            everything
 #   ./test-windows.sh build      only install and cross-build
 #   ./test-windows.sh unit       cross-build and run the unit tests
 #   ./test-windows.sh compare    cross-build and compare the outputs
 #   ./test-windows.sh wine       cross-build and start the simulator through Wine
+#   ./test-windows.sh window     cross-build, pack the zip, and test it and its
+#                                window (screenshots in build-windows/screenshots)
 set -euo pipefail
 cd "$(dirname "$0")"
 root="$PWD"
 what="${1:-all}"
 case "$what" in
-  all | build | unit | compare | wine) ;;
+  all | build | unit | compare | wine | window) ;;
   *)
-    echo "usage: $0 [all|build|unit|compare|wine]" >&2
+    echo "usage: $0 [all|build|unit|compare|wine|window]" >&2
     exit 2
     ;;
 esac
@@ -29,6 +32,13 @@ need=()
 command -v "$mingw" >/dev/null 2>&1 || need+=(g++-mingw-w64-x86-64-posix)
 [ -x "$wine_loader" ] || need+=(wine64)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+# The window's checks: a virtual display, and Wine's own fonts (the dialog
+# font and the caption buttons' symbols).
+command -v xvfb-run >/dev/null 2>&1 || need+=(xvfb)
+command -v xauth >/dev/null 2>&1 || need+=(xauth)
+[ -f /usr/share/wine/fonts/tahoma.ttf ] || need+=(fonts-wine)
+command -v unzip >/dev/null 2>&1 || need+=(unzip)
+command -v python3 >/dev/null 2>&1 || need+=(python3)
 if [ ${#need[@]} -gt 0 ]; then
   echo "Installing: ${need[*]}"
   sudo=()
@@ -56,8 +66,13 @@ fi
 echo "== Cross-building Linewright (${SECONDS}s in)"
 cmake -S "$root" -B "$out" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DGTest_DIR="$gtest_prefix/lib/cmake/GTest" >/dev/null
-cmake --build "$out" -j 2 --target linewright kavosim linewright_tests
+cmake --build "$out" -j 2 --target linewright kavosim linewright_tests linewright_window_driver
 [ "$what" = build ] && exit 0
+if [ "$what" = all ] || [ "$what" = window ]; then
+  echo "== Packing the zip (${SECONDS}s in)"
+  # CPack alone: the programs the zip holds are built above.
+  (cd "$out" && cpack -G ZIP >/dev/null)
+fi
 
 # A throwaway Wine prefix, gone when the script ends.
 WINEPREFIX="$(mktemp -d "${TMPDIR:-/tmp}/linewright-wine-XXXXXX")"
@@ -73,8 +88,7 @@ echo "== Preparing the Wine prefix $WINEPREFIX (${SECONDS}s in)"
 "$wineserver" -p
 "$wine_loader" wineboot --init >/dev/null 2>&1 || true
 
-passed=0
-failed=0
+source "$root/scripts/check_counts.sh"
 status=0
 if [ "$what" = all ] || [ "$what" = unit ]; then
   echo "== Unit tests under Wine (${SECONDS}s in)"
@@ -92,13 +106,13 @@ if [ "$what" = all ] || [ "$what" = compare ] || [ "$what" = wine ]; then
   echo "== Whole-program runs (${SECONDS}s in)"
   bash "$root/scripts/windows-runs.sh" "$what" "$root" "$out" "$wine_loader" 2>&1 |
     tee "$out/runs.log" || status=1
-  counts=$(sed -n 's/^windows-runs: \([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$out/runs.log")
-  if [ -n "$counts" ]; then
-    passed=$((passed + ${counts% *}))
-    failed=$((failed + ${counts#* }))
-  else
-    failed=$((failed + 1))
-  fi
+  add_counts "$out/runs.log" windows-runs
+fi
+if [ "$what" = all ] || [ "$what" = window ]; then
+  echo "== The zip and its window (${SECONDS}s in)"
+  bash "$root/scripts/windows-window.sh" "$root" "$out" "$wine_loader" "$out/screenshots" 2>&1 |
+    tee "$out/window.log" || status=1
+  add_counts "$out/window.log" windows-window
 fi
 echo "test-windows.sh took ${SECONDS}s"
 echo "windows: $passed passed, $failed failed"

@@ -8,7 +8,7 @@
 #include "cli/commands.h"
 #include "platform/memory.h"
 #ifdef LINEWRIGHT_HAVE_GUI
-#include "gui/desktop.h"
+#include "cli/desktop.h"
 #endif
 
 namespace {

@@ -4,10 +4,9 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "ui/version.h"
 
 namespace {
-
-const char kVersion[] = "Linewright 10.2";
 
 // One static table: a new subcommand is one line here.
 struct Subcommand {
@@ -105,7 +104,7 @@ int RunSubcommand(const std::vector<std::string>& args) {
   if (first == "--help" || first == "-h" || first == "help") return Help(rest);
   if (first == "--version") {
     if (!rest.empty()) return UsageFailure("", "--version takes no arguments");
-    std::printf("%s\n", kVersion);
+    std::printf("%s\n", LINEWRIGHT_PRODUCT);
     return kExitOk;
   }
   if (!first.empty() && first[0] == '-') return UsageFailure("", "unknown option " + first);

@@ -1,4 +1,4 @@
-#include "gui/desktop.h"
+#include "cli/desktop.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -30,9 +30,13 @@ bool DesktopAvailable(std::string* reason) {
 
 int RunDesktopWindow(int argc, char** argv) {
   QApplication app(argc, argv);
-  StartUp();
+  // The desktop entry's icon is the window's.
+  QGuiApplication::setDesktopFileName(QStringLiteral("linewright"));
+  // Boxes from the start on: what start-up reports (signal files it could
+  // not put back) must reach a player who has no terminal.
   BoxMessageSink messages;
   platform::ScopedMessageSink scoped(&messages);
+  StartUp();
   MainWindow window;
   messages.SetOwner(&window);
   window.show();

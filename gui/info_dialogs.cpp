@@ -9,9 +9,12 @@
 #include "gui/pictures.h"
 #include "gui/qt_text.h"
 #include "ui/loadsave.h"
+#include "ui/window_layout.h"
 
-const QRect TrainInfoDialog::kTrainPlace(194, 40, 202, 129);
-const QRect TrainInfoDialog::kPanelPlace(9, 9, 176, 160);
+const QRect TrainInfoDialog::kTrainPlace(kTrainPicturePlace.x, kTrainPicturePlace.y, kTrainPicturePlace.width,
+                                         kTrainPicturePlace.height);
+const QRect TrainInfoDialog::kPanelPlace(kPanelPicturePlace.x, kPanelPicturePlace.y, kPanelPicturePlace.width,
+                                         kPanelPicturePlace.height);
 
 namespace {
 

@@ -23,8 +23,12 @@
 #include "ui/loadsave.h"
 #include "ui/route_list.h"
 #include "ui/run.h"
+#include "ui/version.h"
+#include "ui/window_layout.h"
 
 namespace {
+
+QRect Rect(const PixelRect& place) { return QRect(place.x, place.y, place.width, place.height); }
 
 QListWidget* ListBox(QWidget* parent, const QRect& rect, const char* id) {
   auto* list = Place(new QListWidget(parent), rect, id);
@@ -44,8 +48,8 @@ int SelectedRow(const QListWidget* list) {
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
-  setWindowTitle(tr("Linewright 10.2 R2"));
-  setFixedSize(640, 460);
+  setWindowTitle(QStringLiteral(LINEWRIGHT_PRODUCT));
+  setFixedSize(kMainWindowWidth, kMainWindowHeight);
   open_chart_ = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 
   QMenu* menu = menuBar()->addMenu(tr("&Menü"));
@@ -59,11 +63,11 @@ MainWindow::MainWindow(QWidget* parent)
 
   auto* client = new QWidget(this);
   setCentralWidget(client);
-  label_ = Place(new QLabel(client), QRect(6, 6, 500, 20), "303");
-  routes_ = ListBox(client, QRect(6, 32, 400, 376), "300");
+  label_ = Place(new QLabel(client), Rect(kFolderLabelPlace), "303");
+  routes_ = ListBox(client, Rect(kRouteListPlace), "300");
   routes_->setItemDelegate(new RouteItemDelegate(routes_));
-  trains_ = ListBox(client, QRect(424, 32, 200, 376), "301");
-  select_ = Place(new QPushButton(tr("Select"), client), QRect(514, 6, 110, 20), "302");
+  trains_ = ListBox(client, Rect(kTrainListPlace), "301");
+  select_ = Place(new QPushButton(tr("Select"), client), Rect(kSelectPlace), "302");
   select_->setDefault(true);
   select_->setEnabled(false);
 
@@ -72,7 +76,7 @@ MainWindow::MainWindow(QWidget* parent)
   connect(routes_, &QListWidget::itemSelectionChanged, this, [this] { RouteChosen(SelectedRow(routes_)); });
   connect(trains_, &QListWidget::itemSelectionChanged, this, [this] { TrainChosen(SelectedRow(trains_)); });
   connect(routes_, &QListWidget::itemDoubleClicked, this, [this] {
-    if (global.routetype > 0) RouteInfoDialog::Run(this);
+    if (state_.RouteInfoAvailable()) RouteInfoDialog::Run(this);
   });
   connect(trains_, &QListWidget::itemDoubleClicked, this, [this] { TrainInfoDialog::Run(this); });
   connect(select_, &QPushButton::clicked, this, &MainWindow::StartRun);
@@ -81,11 +85,7 @@ MainWindow::MainWindow(QWidget* parent)
   ShowRoutes();
   ShowTrains();
   // Said once the window is up, so the box has the window as its owner.
-  if (!unlisted.empty()) QTimer::singleShot(0, this, [this, unlisted] { ReportUnlisted(unlisted); });
-}
-
-void MainWindow::ReportUnlisted(const std::string& folder) {
-  ErrorMessage("This folder cannot be read; set the simulator's folders in Menü > Beállítás:", folder.c_str());
+  if (!unlisted.empty()) QTimer::singleShot(0, this, [unlisted] { ReportUnlistedFolder(unlisted); });
 }
 
 void MainWindow::ShowRoutes() {
@@ -124,14 +124,14 @@ void MainWindow::OpenFolderSettings() {
   const std::string unlisted = state_.AfterFolderSettings();
   ShowRoutes();
   ShowTrains();
-  if (!unlisted.empty()) ReportUnlisted(unlisted);
+  if (!unlisted.empty()) ReportUnlistedFolder(unlisted);
 }
 
 void MainWindow::StartRun() {
   const int kind = StartOptionsDialog::Run(this);
   if (kind == kRunCancel) return;
   // The bar covers the top row for the length of the run.
-  auto* bar = Place(new QProgressBar(centralWidget()), QRect(5, 5, 620, 22), "451");
+  auto* bar = Place(new QProgressBar(centralWidget()), Rect(kProgressBarPlace), "451");
   bar->setRange(0, 100);
   bar->setValue(0);
   bar->show();
@@ -153,6 +153,5 @@ void MainWindow::StartRun() {
 
 void MainWindow::OpenChart() {
   const QString path = QFileInfo(QString::fromLatin1(kChartFileName)).absoluteFilePath();
-  if (!open_chart_(path))
-    ErrorMessage("Could not open the technical diagram in a browser; open it yourself:", ToPath(path).c_str());
+  if (!open_chart_(path)) ReportChartNotOpened(ToPath(path));
 }

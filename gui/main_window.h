@@ -10,7 +10,8 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-// The program's window, "Linewright 10.2 R2": the folder label (303), the
+// The program's window, titled with the product and its version
+// ("Linewright 10.2 R2"): the folder label (303), the
 // route list (300), the train list (301), "Select" (302) and the menu.
 // The lists and the Select rule come from MainWindowState.
 class MainWindow : public QMainWindow {
@@ -31,7 +32,6 @@ class MainWindow : public QMainWindow {
   void StartRun();
   void OpenFolderSettings();
   void OpenChart();
-  void ReportUnlisted(const std::string& folder);
 
   MainWindowState state_;
   QLabel* label_;

@@ -5,6 +5,7 @@
 #include <QImageReader>
 
 #include "gui/qt_text.h"
+#include "ui/train_info.h"
 
 namespace {
 

@@ -7,11 +7,8 @@
 #include <vector>
 
 // The first of `paths` that can be read as a picture, scaled to `size`; a
-// null pixmap when none can. Pictures larger than kMaxPictureSide pixels
-// on a side or kMaxPictureBytes bytes are not read: their place stays blank.
+// null pixmap when none can. Pictures beyond the limits of train_info.h
+// are not read: their place stays blank.
 QPixmap LoadPicture(const std::vector<std::string>& paths, QSize size);
-
-constexpr int kMaxPictureSide = 8192;
-constexpr qint64 kMaxPictureBytes = 64 * 1024 * 1024;
 
 #endif

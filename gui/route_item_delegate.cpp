@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "ui/window_layout.h"
+
 void RouteItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const {
   painter->save();
@@ -12,7 +14,7 @@ void RouteItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
   painter->setPen(Qt::black);
   painter->setFont(option.font);
   const int textTop = rect.top() + (rect.height() - option.fontMetrics.height()) / 2;
-  painter->drawText(QRect(rect.left() + 2, textTop, rect.width() - 2, option.fontMetrics.height()),
+  painter->drawText(QRect(rect.left() + kRouteItemIndent, textTop, rect.width() - kRouteItemIndent, option.fontMetrics.height()),
                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, index.data(Qt::DisplayRole).toString());
   if (option.state & QStyle::State_Selected) {
     // A dotted frame, as a focus rectangle is drawn.
@@ -23,5 +25,5 @@ void RouteItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 }
 
 QSize RouteItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
-  return QSize(QStyledItemDelegate::sizeHint(option, index).width(), kItemHeight);
+  return QSize(QStyledItemDelegate::sizeHint(option, index).width(), kRouteItemHeight);
 }

@@ -6,11 +6,9 @@
 
 #include "gui/dialog_units.h"
 #include "gui/qt_text.h"
+#include "ui/about.h"
 
 namespace {
-
-constexpr int kSaved = 405;
-constexpr int kCancelled = 406;
 
 QPushButton* ResultButton(QDialog* dialog, const QString& text, const QRect& rect, int result) {
   auto* button = Place(new QPushButton(text, dialog), rect, QByteArray::number(result).constData());
@@ -46,8 +44,8 @@ FolderSettingsDialog::FolderSettingsDialog(const FolderForm& form, QWidget* pare
                       "C:\\Program Files\\Kavo\\Train\nkavo.exe"),
                    this),
         units.Rect(7, 72, 190, 40));
-  ResultButton(this, tr("&Mentés"), units.Rect(208, 76, 50, 14), kSaved)->setDefault(true);
-  ResultButton(this, tr("&Mégse"), units.Rect(208, 94, 50, 14), kCancelled);
+  ResultButton(this, tr("&Mentés"), units.Rect(208, 76, 50, 14), kFolderSettingsSaved)->setDefault(true);
+  ResultButton(this, tr("&Mégse"), units.Rect(208, 94, 50, 14), kFolderSettingsCancelled);
 }
 
 FolderForm FolderSettingsDialog::form() const {
@@ -57,10 +55,8 @@ FolderForm FolderSettingsDialog::form() const {
 
 int FolderSettingsDialog::Run(QWidget* parent) {
   FolderSettingsDialog dialog(OpenFolderSettings(), parent);
-  int result = dialog.exec();
-  if (result != kSaved) return kCancelled;
-  SaveFolderSettings(dialog.form());
-  return result;
+  const int result = dialog.exec();
+  return FinishFolderSettings(result, dialog.form());
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
@@ -68,12 +64,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("A programról"));
   DialogUnits units(this);
   setFixedSize(units.Size(151, 110));
-  auto* text = Place(new QLabel(tr("Linewright 10.2 R2\n\n"
-                                   "Véletlenszerű pályák a Kavo vasúti szimulátorhoz.\n\n"
-                                   "Program: a Linewright fejlesztői\n"
-                                   "Magyar fordítás: a Linewright fordítói"),
-                                this),
-                     units.Rect(7, 7, 137, 76));
+  auto* text = Place(new QLabel(QString::fromStdString(AboutText()), this), units.Rect(7, 7, 137, 76));
   text->setWordWrap(true);
   text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   auto* ok = Place(new QPushButton(tr("&OK"), this), units.Rect(50, 89, 50, 14), "1");

@@ -157,8 +157,6 @@ void StartOptionsDialog::ShowSignalSystemInfo() {
 
 int StartOptionsDialog::Run(QWidget* parent) {
   StartOptionsDialog dialog(OpenStartOptions(), parent);
-  int result = dialog.exec();
-  if (result != kRunLaunch && result != kRunCreate && result != kRunChart) return kRunCancel;
-  AcceptStartOptions(dialog.form(), std::time(nullptr));
-  return result;
+  const int result = dialog.exec();
+  return FinishStartOptions(result, dialog.form(), std::time(nullptr));
 }

@@ -32,13 +32,7 @@ folders=(--sim-folder 'c:\kavo' --route-folder 'c:\kavo\railway\route'
          --train-folder 'c:\kavo\train' --sim-exe kavo.exe)
 report="$kavo/kavosim-report.txt"
 
-passed=0
-failed=0
-pass() { passed=$((passed + 1)); }
-fail() {
-  failed=$((failed + 1))
-  echo "FAILED: $*"
-}
+source "$root/scripts/check_counts.sh"
 
 # Waits up to 60 s for the stand-in simulator's report to be complete.
 wait_for_report() {

@@ -42,3 +42,9 @@ bool SaveFolderSettings(const FolderForm& form) {
   global.browsefolder = global.routefolder;
   return SaveConfig();
 }
+
+int FinishFolderSettings(int result, const FolderForm& form) {
+  if (result != kFolderSettingsSaved) return kFolderSettingsCancelled;
+  SaveFolderSettings(form);
+  return result;
+}

@@ -24,4 +24,13 @@ FolderForm OpenFolderSettings();
 // until the program ends, and the result is false.
 bool SaveFolderSettings(const FolderForm& form);
 
+// The dialog's results: "&Mentés" and "&Mégse" (also the close box).
+constexpr int kFolderSettingsSaved = 405;
+constexpr int kFolderSettingsCancelled = 406;
+
+// The end of the dialog: saves `form` when `result` is
+// kFolderSettingsSaved and returns it; any other result saves nothing and
+// gives kFolderSettingsCancelled.
+int FinishFolderSettings(int result, const FolderForm& form);
+
 #endif

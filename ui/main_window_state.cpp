@@ -1,5 +1,6 @@
 #include "ui/main_window_state.h"
 
+#include "core/rteprocs.h"
 #include "platform/files.h"
 #include "ui/loadsave.h"
 #include "ui/route_list.h"
@@ -31,6 +32,8 @@ bool MainWindowState::SelectEnabled() const {
   return route_selection_ >= 0 && ClassifyEntry(routes_[route_selection_]) != EntryKind::kFolder &&
          train_selection_ >= 0;
 }
+
+bool MainWindowState::RouteInfoAvailable() const { return global.routetype > kRouteNone; }
 
 bool MainWindowState::ChooseRoute(int index) {
   if (index < 0 || index >= static_cast<int>(routes_.size())) return false;
@@ -75,4 +78,12 @@ AfterRun WindowAfterRun(int kind, bool ok) {
   if (kind == kRunLaunch) return AfterRun::kClose;
   if (kind == kRunChart) return AfterRun::kOpenChart;
   return AfterRun::kStay;
+}
+
+void ReportUnlistedFolder(const std::string& folder) {
+  ErrorMessage("This folder cannot be read; set the simulator's folders in Menü > Beállítás:", folder.c_str());
+}
+
+void ReportChartNotOpened(const std::string& path) {
+  ErrorMessage("Could not open the technical diagram in a browser; open it yourself:", path.c_str());
 }

@@ -25,6 +25,9 @@ class MainWindowState {
   // True while a route file and a train are selected. A selected folder
   // entry (one that could not be entered) does not count as a route.
   bool SelectEnabled() const;
+  // True when a double click on the route list shows the route
+  // information: the chosen entry is a route file.
+  bool RouteInfoAvailable() const;
 
   // The user chose route list entry `index`. A route file becomes
   // routefile with its routetype; a folder entry is entered ("." lists the
@@ -52,5 +55,11 @@ class MainWindowState {
 // What the window does once a run of `kind` has ended with `ok`.
 enum class AfterRun { kStay, kClose, kOpenChart };
 AfterRun WindowAfterRun(int kind, bool ok);
+
+// Tells the user that `folder` (as FillLists returned it) could not be
+// listed, and where to set the folders.
+void ReportUnlistedFolder(const std::string& folder);
+// Tells the user that the chart written to `path` could not be shown.
+void ReportChartNotOpened(const std::string& path);
 
 #endif

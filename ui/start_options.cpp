@@ -8,6 +8,7 @@
 #include "sigsys/sigsys.h"
 #include "sigsys/sigsys_list.h"
 #include "ui/loadsave.h"
+#include "ui/run.h"
 
 namespace {
 
@@ -147,4 +148,10 @@ bool AcceptStartOptions(const StartOptionsForm& form, std::time_t now) {
   TakeSignalSystemName(form);
   sigsys.custom = IsDefaultSignalSystem(sigsys.name) ? 0 : 1;
   return SaveConfig();
+}
+
+int FinishStartOptions(int result, const StartOptionsForm& form, std::time_t now) {
+  if (result != kRunLaunch && result != kRunCreate && result != kRunChart) return kRunCancel;
+  AcceptStartOptions(form, now);
+  return result;
 }

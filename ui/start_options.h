@@ -44,6 +44,12 @@ StartOptionsForm OpenStartOptions(const std::string& sigsysRoot = ".");
 // failed (it has been reported).
 bool AcceptStartOptions(const StartOptionsForm& form, std::time_t now);
 
+// The end of the dialog: for an action button's `result` (1, 6, 7) stores
+// and saves the form as AcceptStartOptions does and returns the run kind;
+// any other result (cancel, the close box, a dialog that failed) stores
+// nothing and gives kRunCancel.
+int FinishStartOptions(int result, const StartOptionsForm& form, std::time_t now);
+
 // Takes the selected signal system's name into `sigsys` when it is shorter
 // than 16 characters; the custom flag is left alone.
 void TakeSignalSystemName(const StartOptionsForm& form);

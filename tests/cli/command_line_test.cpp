@@ -86,7 +86,7 @@ TEST(CommandLine, ExitStatusesAndFirstWords) {
   };
   const Case cases[] = {
       {{"--frobnicate"}, 2, "linewright: unknown option --frobnicate"},
-      {{"--version"}, 0, "Linewright 10.2"},
+      {{"--version"}, 0, "Linewright 10.2 R2"},
       {{"--version", "now"}, 2, "linewright: --version takes no arguments"},
       {{"generat"}, 2, "linewright: unknown command 'generat', did you mean 'generate'?"},
       {{"help", "dump"}, 0, "usage: linewright dump FILE"},
@@ -123,12 +123,15 @@ TEST(CommandLine, ExitStatusesAndFirstWords) {
       EXPECT_EQ(o.err, std::string(c.first_line) + "\nsee linewright " + command + "--help\n") << joined;
     }
   }
+#ifndef _WIN32
   // Alone, without a display (or without the window in the build), it says
-  // why it opens no window.
+  // why it opens no window. On Windows it always opens the window, which
+  // the window's own checks drive.
   Outcome alone = Linewright({});
   EXPECT_EQ(alone.status, 2);
   EXPECT_EQ(alone.err.rfind("linewright: ", 0), 0u) << alone.err;
   EXPECT_NE(alone.err.find("window"), std::string::npos) << alone.err;
+#endif
   EXPECT_FALSE(fs::exists("linewright10_2.cfg")) << "no failed run saves settings";
 }
 

@@ -50,4 +50,17 @@ TEST_F(FolderSettingsTest, AFailedSaveIsReportedAndKeepsTheEdits) {
   EXPECT_EQ(global.outroutepath, OutRoutePath("/srv/kavo/route"));
 }
 
+TEST_F(FolderSettingsTest, OnlyMentesSaves) {
+  FolderForm form = OpenFolderSettings();
+  form.trainfolder = "d:\\trains";
+  for (int result : {kFolderSettingsCancelled, -1, 0, 2}) {
+    EXPECT_EQ(FinishFolderSettings(result, form), kFolderSettingsCancelled) << result;
+    EXPECT_EQ(global.trainfolder, "c:\\program files\\kavo\\train") << result;
+    EXPECT_FALSE(std::filesystem::exists("linewright10_2.cfg")) << result;
+  }
+  EXPECT_EQ(FinishFolderSettings(kFolderSettingsSaved, form), kFolderSettingsSaved);
+  EXPECT_EQ(global.trainfolder, "d:\\trains");
+  EXPECT_TRUE(std::filesystem::exists("linewright10_2.cfg"));
+}
+
 }  // namespace

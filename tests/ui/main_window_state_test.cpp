@@ -37,10 +37,12 @@ TEST_F(MainWindowStateTest, AFolderEntryTurnsSelectOffAndKeepsTheFile) {
   EXPECT_EQ(global.browsefolder, global.routefolder);
   state_.ChooseRoute(Entry("main.csv"));
   EXPECT_FALSE(state_.SelectEnabled());
+  EXPECT_TRUE(state_.RouteInfoAvailable());
   state_.ChooseTrain(0);
   EXPECT_TRUE(state_.SelectEnabled());
   EXPECT_TRUE(state_.ChooseRoute(Entry("  (Sub)")));
   EXPECT_FALSE(state_.SelectEnabled());
+  EXPECT_FALSE(state_.RouteInfoAvailable());  // a double click on a folder shows nothing
   EXPECT_EQ(global.routetype, kRouteNone);
   EXPECT_EQ(global.routefile, "main.csv");
   EXPECT_EQ(global.browsefolder, platform::JoinPath(dir_.File("route"), "Sub"));

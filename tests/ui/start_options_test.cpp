@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "sigsys/sigsys.h"
 #include "test_support.h"
 #include "ui/loadsave.h"
+#include "ui/run.h"
 
 namespace {
 
@@ -95,6 +98,25 @@ TEST_F(StartOptionsTest, AcceptingStoresTheFormAndSavesIt) {
   EXPECT_EQ(sigsys.custom, 0);
   EXPECT_NE(ReadFile("linewright10_2.cfg").find("1 0 0 0 0 0\n652 653 700 100 711\n0 0 32700 1\nkavo default"),
             std::string::npos);
+}
+
+TEST_F(StartOptionsTest, OnlyTheActionButtonsStoreAndStartARun) {
+  StartOptionsForm form;
+  form.checked = {kIdTilting};
+  form.chance = "5";
+  // Cancel, the close box, a dialog that could not be shown, anything else.
+  for (int result : {static_cast<int>(kRunCancel), -1, 0, 3, 630}) {
+    EXPECT_EQ(FinishStartOptions(result, form, 0), kRunCancel) << result;
+    EXPECT_EQ(global.tilting, 0) << result;
+    EXPECT_FALSE(std::filesystem::exists("linewright10_2.cfg")) << result;
+  }
+  for (int kind : {kRunLaunch, kRunCreate, kRunChart}) {
+    global.tilting = 0;
+    EXPECT_EQ(FinishStartOptions(kind, form, 0), kind);
+    EXPECT_EQ(global.tilting, 1) << kind;
+    EXPECT_EQ(global.alternativechance, 5) << kind;
+  }
+  EXPECT_TRUE(std::filesystem::exists("linewright10_2.cfg"));
 }
 
 TEST_F(StartOptionsTest, SignalSystemNamesOf16CharactersAreIgnored) {

@@ -1,10 +1,11 @@
-#ifndef LINEWRIGHT_GUI_DESKTOP_H
-#define LINEWRIGHT_GUI_DESKTOP_H
+#ifndef LINEWRIGHT_CLI_DESKTOP_H
+#define LINEWRIGHT_CLI_DESKTOP_H
 
 #include <string>
 
-// The desktop window, for the command line's main(). Nothing here needs
-// the toolkit's headers.
+// The desktop window, for the command line's main(): defined by the window
+// library the build links, gui/ (Qt) or winui/ (Win32). Nothing here needs
+// a toolkit's headers.
 
 // True when a window can be shown; otherwise `reason` says why not.
 bool DesktopAvailable(std::string* reason);
