@@ -31,8 +31,12 @@ class StackEntry {
   StackEntry() = default;
 
   // A Stack keeps its entries in one array and moves them when it grows.
-  StackEntry(StackEntry&&) = default;
-  StackEntry& operator=(StackEntry&&) = default;
+  // A moved-from entry is empty, with its inline room, ready for reuse.
+  StackEntry(StackEntry&& other) noexcept { TakeFrom(other); }
+  StackEntry& operator=(StackEntry&& other) noexcept {
+    if (this != &other) TakeFrom(other);
+    return *this;
+  }
   StackEntry(const StackEntry&) = delete;
   StackEntry& operator=(const StackEntry&) = delete;
 
@@ -130,6 +134,18 @@ class StackEntry {
   std::string_view Text() const { return std::string_view(Chars(), length_); }
   // Room for `n` characters and the terminator.
   void Reserve(size_t n);
+  void TakeFrom(StackEntry& other) {
+    kind_ = other.kind_;
+    std::memcpy(&pointer_, &other.pointer_, sizeof pointer_);  // the whole union
+    length_ = other.length_;
+    capacity_ = other.capacity_;
+    heap_ = std::move(other.heap_);
+    if (!heap_) std::memcpy(inline_, other.inline_, sizeof inline_);
+    other.kind_ = kEmpty;
+    other.length_ = 0;
+    other.capacity_ = kInlineText;
+    other.inline_[0] = '\0';
+  }
 
   Kind kind_ = kEmpty;
   union {

@@ -23,7 +23,10 @@ int KeywordMatcher::Offer(int c) {
     const char* pattern = table_ + static_cast<long>(i) * width_;
     char p = pattern[position];
     if (lc == p || (brackets_ && ((lc == '{' && p == '<') || (lc == '}' && p == '>')))) {
-      if (pattern[position + 1] == '\0') return i;
+      if (pattern[position + 1] == '\0') {
+        aliveCount_ = 0;  // the race is over
+        return i;
+      }
       alive_[kept++] = i;
     }
   }

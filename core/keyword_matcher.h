@@ -19,7 +19,7 @@ class KeywordMatcher {
 
   bool AnyAlive() const { return aliveCount_ > 0; }
   // Offers one input character; returns the index of a completed pattern
-  // or -1.
+  // or -1. After a match no pattern is alive any more.
   int Offer(int c);
 
  private:

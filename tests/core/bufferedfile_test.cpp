@@ -3,6 +3,7 @@
 #include <random>
 
 #include "core/BufFile.h"
+#include "core/TextBatch.h"
 #include "test_support.h"
 
 namespace {
@@ -134,6 +135,31 @@ TEST(BufferedFileTest, PutstringStoresWhatPutcharStores) {
     ASSERT_EQ(pieces.getpos(), one.getpos());
     for (int i = 0; i < 4; ++i) ASSERT_EQ(pieces.content()[pieces.size() + i], '\0');
   }
+}
+
+// A batch stores the text of its pieces in order whatever their sizes:
+// pieces that fill it, overflow it, or are larger than it on their own.
+TEST(BufferedFileTest, ABatchStoresItsPiecesInOrder) {
+  std::mt19937 random(9);
+  BufferedFile f(16, true);
+  std::string expected;
+  {
+    TextBatch batch(&f);
+    for (int piece = 0; piece < 3000; ++piece) {
+      if (random() % 4 == 0) {
+        char c = static_cast<char>('a' + piece % 26);
+        batch.Add(c);
+        expected += c;
+        continue;
+      }
+      size_t sizes[] = {0, 1, 255, 256, 257, 600};
+      std::string text(random() % 2 == 0 ? random() % 40 : sizes[random() % 6],
+                       static_cast<char>('A' + piece % 26));
+      batch.Add(text);
+      expected += text;
+    }
+  }
+  EXPECT_EQ(Content(f), expected);
 }
 
 TEST(BufferedFileTest, ContentStaysTerminatedAsABufferGrows) {

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -190,6 +193,74 @@ TEST(StackTest, BehavesAsADoubleEndedQueue) {
         break;
     }
     ASSERT_EQ(s.Size(), static_cast<int>(model.size())) << step;
+  }
+}
+
+// What an entry must read as: its kind and its value as text.
+struct EntryModel {
+  int kind = StackEntry::kEmpty;
+  std::string text;
+};
+
+void ExpectReadsAs(const StackEntry& e, const EntryModel& m, int max, int step) {
+  ASSERT_EQ(e.kind(), m.kind) << step;
+  ASSERT_EQ(e.GetString(), m.text) << step;
+  if (m.kind == StackEntry::kString) {
+    ASSERT_EQ(e.StringLen(), static_cast<int>(m.text.size())) << step;
+    ASSERT_STREQ(e.StringRef(), m.text.c_str()) << step;
+    ASSERT_EQ(e.GetInt(), std::atoi(m.text.c_str())) << step;
+  }
+  std::vector<char> dest(static_cast<size_t>(max) + 1, '#');
+  e.GetString(dest.data(), max);
+  ASSERT_EQ(std::string(dest.data()), m.text.substr(0, static_cast<size_t>(max))) << step;
+}
+
+// One entry set again and again, to texts around the length that still
+// fits inside it and to numbers, and handed on by moves: each read gives
+// the last value, and a moved-from entry is empty and takes new values.
+TEST(StackEntryTest, ReusedAndMovedEntriesReadAsTheirLastValue) {
+  std::mt19937 random(7);
+  StackEntry entries[2];
+  EntryModel models[2];
+  for (int step = 0; step < 20000; ++step) {
+    int which = static_cast<int>(random() % 2);
+    StackEntry& e = entries[which];
+    EntryModel& m = models[which];
+    switch (random() % 6) {
+      case 0:
+      case 1: {
+        std::string text = std::to_string(random() % 100000);
+        text += std::string(random() % 40, static_cast<char>('a' + step % 26));
+        e.Set(std::string_view(text));
+        m = {StackEntry::kString, text};
+        break;
+      }
+      case 2: {
+        int i = static_cast<int>(random() % 20001) - 10000;
+        e.Set(i);
+        m = {StackEntry::kInt, std::to_string(i)};
+        break;
+      }
+      case 3: {
+        float f = static_cast<float>(random() % 20001) / 8 - 1250;
+        e.Set(f);
+        char text[64];
+        std::snprintf(text, sizeof text, "%f", f);
+        m = {StackEntry::kFloat, text};
+        break;
+      }
+      case 4:
+        entries[1 - which] = std::move(e);
+        models[1 - which] = m;
+        m = {};
+        break;
+      default:
+        e.SetEmpty();
+        m = {};
+        break;
+    }
+    for (int k = 0; k < 2; ++k)
+      ExpectReadsAs(entries[k], models[k], static_cast<int>(random() % 50), step);
   }
 }
 
