@@ -26,7 +26,8 @@ class Stack {
   Stack(const Stack&) = delete;
   Stack& operator=(const Stack&) = delete;
 
-  // Insert at the top. False only when no memory was available.
+  // Insert at the top. Always true: the slots grow as needed (a failed
+  // allocation ends the program, as it does for every working buffer).
   bool Push(const char* s) { return Put(AddTop(), s); }
   bool Push(const std::string& s) { return Push(s.c_str()); }
   bool Push(std::string_view s) { return Put(AddTop(), s); }
