@@ -89,7 +89,7 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<double> sizes = BenchSizes(argc, argv);
+  std::vector<double> sizes = BenchSizes(argc, argv, 1, {1, 2, 5, 10});
   std::filesystem::path dir;
   if (!EnterBenchFolder("linewright-writer-bench", &dir)) return 1;
   SetUpWriterRun(dir);

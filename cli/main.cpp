@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "platform/memory.h"
 #ifdef LINEWRIGHT_HAVE_GUI
 #include "cli/desktop.h"
 #endif
@@ -29,6 +30,7 @@ int WithoutSubcommand(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  platform::ReturnLargeBlocksToTheSystem();
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) return WithoutSubcommand(argc, argv);
   int status = RunSubcommand(args);

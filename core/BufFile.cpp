@@ -1,21 +1,40 @@
 #include "core/BufFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/filesystem.h"
 
 namespace {
-constexpr int kSpare = 4;
+// Clearing ahead of the content in steps of this many bytes keeps the
+// checks rare without touching much memory that is never written.
+constexpr int kZeroStep = 64 * 1024;
+constexpr int kMaxCapacity = 0x7FFFFFF0;
+}  // namespace
+
+int BufferedFile::OutputSizeFor(long long expected) {
+  long long room = expected + expected / 4;
+  if (room < kStageOutputSize) return kStageOutputSize;
+  return room > kMaxCapacity - kSpare ? kMaxCapacity - kSpare : static_cast<int>(room);
+}
+
+bool BufferedFile::Allocate(size_t bytes) {
+  data_.reset(static_cast<char*>(std::malloc(bytes)));
+  if (!data_) return false;
+  capacity_ = static_cast<int>(bytes);
+  return true;
 }
 
 BufferedFile::BufferedFile(int size, bool growable) : growable_(growable) {
   if (size < 0) size = 0;
-  try {
-    data_.assign(static_cast<size_t>(size) + kSpare, '\0');
-    working_ = true;
-  } catch (const std::bad_alloc&) {
-    working_ = false;
-  }
+  if (size > kMaxCapacity - kSpare) size = kMaxCapacity - kSpare;
+  // A growable buffer can start smaller than asked when the room is not
+  // to be had at once.
+  if (!Allocate(static_cast<size_t>(size) + kSpare) &&
+      !(growable && size > kStageOutputSize && Allocate(kStageOutputSize + kSpare)))
+    return;
+  ZeroUpTo(kSpare);
+  working_ = true;
 }
 
 BufferedFile::BufferedFile(const char* path, bool crToBlank) : readmode_(true) {
@@ -25,18 +44,14 @@ BufferedFile::BufferedFile(const char* path, bool crToBlank) : readmode_(true) {
   // named pipe never makes the reading wait.
   std::string bytes;
   if (!platform::Files().ReadFile(path_, &bytes)) return;
-  if (bytes.size() > static_cast<size_t>(0x7FFFFFFF - kSpare - 1)) return;
-  try {
-    data_.assign(bytes.size() + kSpare, '\0');
-  } catch (const std::bad_alloc&) {
-    return;
-  }
-  if (!bytes.empty()) std::memcpy(data_.data(), bytes.data(), bytes.size());
-  length_ = static_cast<int>(std::strlen(data_.data()));
-  if (crToBlank) {
-    for (int i = 0; i < length_; ++i)
-      if (data_[i] == '\r') data_[i] = ' ';
-  }
+  if (bytes.size() > static_cast<size_t>(kMaxCapacity - kSpare)) return;
+  if (!Allocate(bytes.size() + kSpare)) return;
+  char* data = data_.get();
+  if (!bytes.empty()) std::memcpy(data, bytes.data(), bytes.size());
+  std::memset(data + bytes.size(), 0, kSpare);
+  zeroed_ = capacity_;
+  length_ = static_cast<int>(std::strlen(data));
+  if (crToBlank) std::replace(data, data + length_, '\r', ' ');
   working_ = true;
 }
 
@@ -44,22 +59,22 @@ BufferedFile::~BufferedFile() = default;
 
 std::unique_ptr<BufferedFile> BufferedFile::FromText(std::string_view text) {
   std::unique_ptr<BufferedFile> file(new BufferedFile());
-  file->data_.assign(text.size() + kSpare, '\0');
-  if (!text.empty()) std::memcpy(file->data_.data(), text.data(), text.size());
-  file->length_ = static_cast<int>(std::strlen(file->data_.data()));
+  if (!file->Allocate(text.size() + kSpare)) return file;
+  char* data = file->data_.get();
+  if (!text.empty()) std::memcpy(data, text.data(), text.size());
+  std::memset(data + text.size(), 0, kSpare);
+  file->zeroed_ = file->capacity_;
+  file->length_ = static_cast<int>(std::strlen(data));
   file->readmode_ = true;
   file->working_ = true;
   return file;
 }
 
-int BufferedFile::getchar() {
-  if (!readmode_) return -1;
-  if (position_ < 0) {
-    position_ = 0;
-    return 0;
-  }
-  if (position_ >= length_) return -1;
-  return static_cast<signed char>(data_[position_++]);
+void BufferedFile::ZeroUpTo(int end) {
+  int to = std::min(capacity_, std::max(end, zeroed_ + kZeroStep));
+  if (to <= zeroed_) return;
+  std::memset(data_.get() + zeroed_, 0, static_cast<size_t>(to - zeroed_));
+  zeroed_ = to;
 }
 
 bool BufferedFile::getline(char* dest, int max, bool keepLineEnd) {
@@ -79,38 +94,59 @@ bool BufferedFile::getline(char* dest, int max, bool keepLineEnd) {
   return true;
 }
 
-bool BufferedFile::Grow() {
+bool BufferedFile::Grow(int more) {
   if (!growable_) return false;
-  size_t content = data_.size() - kSpare;
-  size_t bigger = content < 4096 ? 8192 : content * 2;
-  if (bigger > 0x7FFFFFF0u - kSpare) return false;
-  try {
-    data_.resize(bigger + kSpare, '\0');
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
+  long long content = capacity_ - kSpare;
+  long long needed = static_cast<long long>(position_) + more;
+  long long bigger = std::max({needed, content + content / 2, 8192LL});
+  if (bigger > kMaxCapacity - kSpare) bigger = kMaxCapacity - kSpare;
+  if (bigger < needed || bigger <= content) return false;
+  // Without memory the buffer stays as it was.
+  char* grown = static_cast<char*>(std::realloc(data_.get(), static_cast<size_t>(bigger) + kSpare));
+  if (grown == nullptr) return false;
+  data_.release();
+  data_.reset(grown);
+  capacity_ = static_cast<int>(bigger) + kSpare;
   return true;
 }
 
-void BufferedFile::putchar(char c) {
-  if (readmode_ || position_ < 0) return;
-  if (position_ >= capacity() - kSpare && !Grow()) return;
-  if ((c == '\n' || c == '\r' || c == '\t') && lastwritten_[0] == '\r' && lastwritten_[1] == '\n')
-    return;
-  data_[position_++] = c;
-  ++length_;
-  if (length_ > capacity() - kSpare) length_ = capacity() - kSpare;
-  lastwritten_[0] = lastwritten_[1];
-  lastwritten_[1] = c;
-}
-
 void BufferedFile::putstring(const char* s) {
-  if (s == nullptr) return;
-  while (*s) putchar(*s++);
+  if (s != nullptr) putstring(std::string_view(s));
 }
 
-void BufferedFile::putstring(std::string_view s) {
-  for (char c : s) putchar(c);
+void BufferedFile::PutPieces(std::string_view s) {
+  if (readmode_ || position_ < 0) return;
+  const char* p = s.data();
+  const char* end = p + s.size();
+  char before = lastwritten_[0];
+  char last = lastwritten_[1];
+  while (p < end) {
+    if (before == '\r' && last == '\n') {
+      while (p < end && (*p == '\n' || *p == '\r' || *p == '\t')) ++p;
+      if (p == end) break;
+    }
+    long long room = capacity_ - kSpare - position_;
+    if (room <= 0) {
+      if (!Grow(static_cast<int>(std::min<long long>(end - p, kMaxCapacity)))) break;
+      room = capacity_ - kSpare - position_;
+    }
+    // Up to and including the next line feed: only a line feed can
+    // complete the CR LF after which characters are dropped.
+    size_t n = static_cast<size_t>(std::min<long long>(end - p, room));
+    const void* lf = std::memchr(p, '\n', n);
+    int take =
+        static_cast<int>(lf ? static_cast<const char*>(lf) - p + 1 : static_cast<long long>(n));
+    int top = std::max(position_, length_) + take + kSpare;
+    if (top > zeroed_) ZeroUpTo(top);
+    std::memcpy(data_.get() + position_, p, static_cast<size_t>(take));
+    before = take >= 2 ? p[take - 2] : last;
+    last = p[take - 1];
+    position_ += take;
+    length_ = std::min(length_ + take, capacity_ - kSpare);
+    p += take;
+  }
+  lastwritten_[0] = before;
+  lastwritten_[1] = last;
 }
 
 void BufferedFile::setpos(int offset, int mode) {
@@ -119,7 +155,7 @@ void BufferedFile::setpos(int offset, int mode) {
     pos = offset;
   else if (mode == 1)
     pos += offset;
-  long long top = capacity() - kSpare;
+  long long top = capacity_ - kSpare;
   if (pos < -1) pos = -1;
   if (pos > top) pos = top;
   position_ = static_cast<int>(pos);
@@ -137,30 +173,32 @@ void BufferedFile::lineback() {
 
 void BufferedFile::removeline() {
   if (position_ < 0 || position_ >= length_) return;
+  char* data = data_.get();
   // The character at the position always goes, then every one up to the
   // next line feed, 0xFF or NUL; the rest moves left once.
   int end = position_ + 1;
   while (end < length_) {
-    unsigned char c = static_cast<unsigned char>(data_[end]);
+    unsigned char c = static_cast<unsigned char>(data[end]);
     if (c == '\n' || c == 0xFF || c == 0) break;
     ++end;
   }
   int removed = end - position_;
-  std::memmove(&data_[position_], &data_[end], length_ - end);
+  std::memmove(data + position_, data + end, static_cast<size_t>(length_ - end));
   length_ -= removed;
-  std::memset(&data_[length_], 0, removed);
+  std::memset(data + length_, 0, static_cast<size_t>(removed));
 }
 
 void BufferedFile::blankline() {
   if (position_ < 0) return;
+  char* data = data_.get();
   for (int i = position_; i < length_; ++i) {
-    unsigned char c = static_cast<unsigned char>(data_[i]);
+    unsigned char c = static_cast<unsigned char>(data[i]);
     if (c == '\n' || c == 0xFF || c == 0) return;
-    data_[i] = '\n';
+    data[i] = '\n';
   }
 }
 
 bool BufferedFile::flush(const char* path) {
   if (readmode_ || path == nullptr) return false;
-  return platform::WriteFileReplacing(path, data_.data(), static_cast<size_t>(length_));
+  return platform::WriteFileReplacing(path, data_.get(), static_cast<size_t>(length_));
 }

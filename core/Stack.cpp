@@ -1,46 +1,22 @@
 #include "core/Stack.h"
 
-#include <new>
+#include <utility>
 
-Stack::~Stack() { MakeEmpty(); }
+Stack::~Stack() = default;
+
+void Stack::Grow() {
+  // The entries in order from the start of a ring twice as large.
+  std::vector<StackEntry> bigger(slots_.empty() ? 8 : slots_.size() * 2);
+  for (int i = 0; i < size_; ++i) bigger[static_cast<size_t>(i)] = std::move(Slot(i));
+  slots_.swap(bigger);
+  mask_ = static_cast<int>(slots_.size()) - 1;
+  head_ = 0;
+}
 
 bool Stack::Add(StackEntry* entry, bool front) {
   if (entry == nullptr) return false;
-  if (front) {
-    entry->previous = nullptr;
-    entry->next = first_;
-    if (first_) first_->previous = entry;
-    first_ = entry;
-    if (!last_) last_ = entry;
-  } else {
-    entry->next = nullptr;
-    entry->previous = last_;
-    if (last_) last_->next = entry;
-    last_ = entry;
-    if (!first_) first_ = entry;
-  }
-  ++size_;
-  return true;
-}
-
-bool Stack::Remove(bool front) {
-  StackEntry* e = front ? first_ : last_;
-  if (e == nullptr) return false;
-  if (front) {
-    first_ = e->next;
-    if (first_)
-      first_->previous = nullptr;
-    else
-      last_ = nullptr;
-  } else {
-    last_ = e->previous;
-    if (last_)
-      last_->next = nullptr;
-    else
-      first_ = nullptr;
-  }
-  delete e;
-  --size_;
+  *NewSlot(front) = std::move(*entry);
+  delete entry;
   return true;
 }
 
@@ -48,19 +24,6 @@ void Stack::MakeEmpty() {
   while (Remove(true)) {
   }
 }
-
-bool Stack::Push(const char* s) { return AddTop(new (std::nothrow) StackEntry(s)); }
-bool Stack::Push(char c) { return AddTop(new (std::nothrow) StackEntry(c)); }
-bool Stack::Push(int i) { return AddTop(new (std::nothrow) StackEntry(i)); }
-bool Stack::Push(float f) { return AddTop(new (std::nothrow) StackEntry(f)); }
-bool Stack::Push(void* p) { return AddTop(new (std::nothrow) StackEntry(p)); }
-bool Stack::Push() { return AddTop(new (std::nothrow) StackEntry()); }
-bool Stack::PushE(const char* s) { return AddBottom(new (std::nothrow) StackEntry(s)); }
-bool Stack::PushE(char c) { return AddBottom(new (std::nothrow) StackEntry(c)); }
-bool Stack::PushE(int i) { return AddBottom(new (std::nothrow) StackEntry(i)); }
-bool Stack::PushE(float f) { return AddBottom(new (std::nothrow) StackEntry(f)); }
-bool Stack::PushE(void* p) { return AddBottom(new (std::nothrow) StackEntry(p)); }
-bool Stack::PushE() { return AddBottom(new (std::nothrow) StackEntry()); }
 
 template <typename T, typename Read>
 T Stack::Take(bool top, bool remove, T def, Read read) {
@@ -99,10 +62,7 @@ bool ReadPresent(const StackEntry& e) { return !e.GetEmpty(); }
 }  // namespace
 
 char Stack::PopChar(char def, bool remove) { return Take(true, remove, def, ReadChar); }
-int Stack::PopInt(int def, bool remove) { return Take(true, remove, def, ReadInt); }
-float Stack::PopFloat(float def, bool remove) { return Take(true, remove, def, ReadFloat); }
 void* Stack::PopPtr(void* def, bool remove) { return Take(true, remove, def, ReadPtr); }
-bool Stack::Pop(bool remove) { return Take(true, remove, false, ReadPresent); }
 char Stack::PopCharE(char def, bool remove) { return Take(false, remove, def, ReadChar); }
 int Stack::PopIntE(int def, bool remove) { return Take(false, remove, def, ReadInt); }
 float Stack::PopFloatE(float def, bool remove) { return Take(false, remove, def, ReadFloat); }
@@ -117,16 +77,6 @@ const char* Stack::GetStringReference() const {
 const char* Stack::GetStringReferenceE() const {
   StackEntry* e = Bottom();
   return e ? e->StringRef() : nullptr;
-}
-
-StackEntry* Stack::Element(int index) const {
-  if (index < 0) return nullptr;
-  StackEntry* e = Top();
-  while (e != nullptr && index > 0) {
-    e = inverted_ ? e->previous : e->next;
-    --index;
-  }
-  return e;
 }
 
 int Stack::Peek(int index, int def) const {

@@ -1,23 +1,9 @@
 #include "core/StackEntry.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-
-int TextToInt(const char* s) {
-  if (s == nullptr) return 0;
-  long long v = std::strtoll(s, nullptr, 10);
-  if (v > INT_MAX) return INT_MAX;
-  if (v < INT_MIN) return INT_MIN;
-  return static_cast<int>(v);
-}
-
-double TextToDouble(const char* s) {
-  if (s == nullptr) return 0;
-  return std::strtod(s, nullptr);
-}
 
 int TruncateToInt(double v) {
   if (std::isnan(v)) return 0;
@@ -26,49 +12,44 @@ int TruncateToInt(double v) {
   return static_cast<int>(v);
 }
 
-namespace {
-
-float NarrowToFloat(double v) {
+float TextToFloat(std::string_view s) {
+  double v = TextToDouble(s);
   if (v > 3.4028234663852886e38) return INFINITY;
   if (v < -3.4028234663852886e38) return -INFINITY;
   return static_cast<float>(v);
 }
 
-}  // namespace
-
-StackEntry::StackEntry(const char* s) : kind_(kString), string_(s ? s : "") {}
-StackEntry::StackEntry(char c) : kind_(kChar), char_(c) {}
-StackEntry::StackEntry(float f) : kind_(kFloat), float_(f) {}
-StackEntry::StackEntry(int i) : kind_(kInt), int_(i) {}
-StackEntry::StackEntry(void* p) : kind_(kPointer), pointer_(p) {}
-StackEntry::StackEntry() : kind_(kEmpty) {}
-
-const char* StackEntry::StringRef() const {
-  return kind_ == kString ? string_.c_str() : nullptr;
+void StackEntry::Reserve(size_t n) {
+  size_t room = std::max(n, capacity_ * 2);
+  std::unique_ptr<char[]> bigger(new char[room + 1]);
+  // Only a string being replaced asks for room: nothing to keep.
+  heap_ = std::move(bigger);
+  capacity_ = room;
 }
 
-int StackEntry::StringLen() const {
-  return kind_ == kString ? static_cast<int>(string_.size()) : -1;
+const char* StackEntry::StringRef() const { return kind_ == kString ? Chars() : nullptr; }
+
+int StackEntry::StringLen() const { return kind_ == kString ? static_cast<int>(length_) : -1; }
+
+std::string_view StackEntry::Text(char* buffer) const {
+  switch (kind_) {
+    case kString:
+      return Text();
+    case kFloat:
+      return std::string_view(buffer, static_cast<size_t>(FormatFloat(float_, buffer)));
+    case kInt:
+      return std::string_view(buffer, static_cast<size_t>(FormatInt(int_, buffer)));
+    case kChar:
+      buffer[0] = char_;
+      return std::string_view(buffer, 1);
+    default:
+      return std::string_view();
+  }
 }
 
 std::string StackEntry::GetString() const {
-  char buf[64];
-  switch (kind_) {
-    case kString:
-      return string_;
-    case kFloat:
-      // At most 47 characters: sign, the 39 digits of the largest float,
-      // point and six decimals.
-      std::snprintf(buf, sizeof buf, "%f", static_cast<double>(float_));
-      return buf;
-    case kInt:
-      std::snprintf(buf, sizeof buf, "%d", int_);
-      return buf;
-    case kChar:
-      return std::string(1, char_);
-    default:
-      return std::string();
-  }
+  char buffer[kNumberTextSize];
+  return std::string(Text(buffer));
 }
 
 void StackEntry::GetString(char* dest, int max) const {
@@ -78,53 +59,24 @@ void StackEntry::GetString(char* dest, int max) const {
     if (max < 0 || max >= 2) dest[1] = '\0';
     return;
   }
-  std::string text = GetString();
+  char buffer[kNumberTextSize];
+  std::string_view text = Text(buffer);
   size_t n = text.size();
   if (max >= 0 && n > static_cast<size_t>(max)) n = static_cast<size_t>(max);
-  std::memcpy(dest, text.data(), n);
+  if (n > 0) std::memcpy(dest, text.data(), n);
   dest[n] = '\0';
 }
 
 char StackEntry::GetChar() const {
   switch (kind_) {
     case kString:
-      return string_.empty() ? 0 : string_[0];
+      return length_ == 0 ? 0 : Chars()[0];
     case kFloat:
       return static_cast<char>(TruncateToInt(float_) & 0xFF);
     case kInt:
       return static_cast<char>(int_ & 0xFF);
     case kChar:
       return char_;
-    default:
-      return 0;
-  }
-}
-
-int StackEntry::GetInt() const {
-  switch (kind_) {
-    case kString:
-      return TextToInt(string_.c_str());
-    case kFloat:
-      return TruncateToInt(float_);
-    case kInt:
-      return int_;
-    case kChar:
-      return static_cast<signed char>(char_);
-    default:
-      return 0;
-  }
-}
-
-float StackEntry::GetFloat() const {
-  switch (kind_) {
-    case kString:
-      return NarrowToFloat(TextToDouble(string_.c_str()));
-    case kFloat:
-      return float_;
-    case kInt:
-      return static_cast<float>(int_);
-    case kChar:
-      return static_cast<float>(static_cast<signed char>(char_));
     default:
       return 0;
   }
@@ -138,7 +90,7 @@ bool StackEntry::Equals(const StackEntry* other) const {
   if (other == nullptr || other->kind_ != kind_) return false;
   switch (kind_) {
     case kString:
-      return string_ == other->string_;
+      return Text() == other->Text();
     case kFloat:
       return float_ == other->float_;
     case kInt:

@@ -19,7 +19,7 @@ class KeywordMatcher {
 
   bool AnyAlive() const { return aliveCount_ > 0; }
   // Offers one input character; returns the index of a completed pattern
-  // or -1.
+  // or -1. After a match no pattern is alive any more.
   int Offer(int c);
 
  private:
@@ -27,8 +27,8 @@ class KeywordMatcher {
   int count_;
   int width_;
   bool brackets_;
-  int matched_[kMaxKeywords];  // characters of each pattern matched so far
-  bool alive_[kMaxKeywords];
+  int matched_ = 0;          // characters matched so far, the same for every one alive
+  int alive_[kMaxKeywords];  // the patterns still in the race, in table order
   int aliveCount_ = 0;
 };
 

@@ -28,7 +28,7 @@ void Trim(char* text) {
   while (start < len && IsTrimmedChar(text[start])) ++start;
   size_t end = len;
   while (end > start && IsTrimmedChar(text[end - 1])) --end;
-  std::memmove(text, text + start, end - start);
+  if (start > 0) std::memmove(text, text + start, end - start);
   text[end - start] = '\0';
 }
 

@@ -69,7 +69,8 @@ bool Intermediate2Route(platform::ProgressSink* progress) {
   log("Intermediate2Route started");
   BufferedFile in(kIntermediateFileName, false);
   if (!in.working()) return ReportIntermediateNotRead();
-  BufferedFile out(BufferedFile::kStageOutputSize, true);
+  // The route comes out about half again as long as the intermediate file.
+  BufferedFile out(BufferedFile::OutputSizeFor(in.size() + in.size() / 2LL), true);
   if (!out.working()) return false;
 
   // A faulty signal template would raise its message at every signal.

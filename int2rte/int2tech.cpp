@@ -1,11 +1,11 @@
 #include "int2rte/int2tech.h"
 
-#include <cstdio>
 #include <string>
 
 #include "core/BufFile.h"
 #include "core/Stack.h"
 #include "core/mheader.h"
+#include "core/numtext.h"
 #include "core/rteprocs.h"
 #include "platform/filesystem.h"
 #include "int2rte/readhelpers.h"
@@ -64,10 +64,9 @@ std::string EscapeHtml(const std::string& text) {
 
 // Writes `before`, the number and `after`.
 void Put(BufferedFile* out, const char* before, int value, const char* after) {
-  char number[16];
-  std::snprintf(number, sizeof number, "%d", value);
+  char number[kNumberTextSize];
   out->putstring(before);
-  out->putstring(number);
+  out->putstring(std::string_view(number, static_cast<size_t>(FormatInt(value, number))));
   out->putstring(after);
 }
 
@@ -89,11 +88,15 @@ void WriteRow(Chart& chart, BufferedFile* out) {
     if (t.wallStructure != -1 && t.wallSide != 1) Put(out, "> W ", t.wallStructure, "<br>");
     if (t.dikeStructure != -1 && t.dikeSide != 1) Put(out, "> D ", t.dikeStructure, "<br>");
     out->putstring("</td>");
-    char cell[160];
-    std::snprintf(cell, sizeof cell, "<td%s>Tr #%d, ty:%d, x:%1.1f, y:%1.1f</td>",
-                  t.path ? " class=\"path\"" : "", i, t.type, static_cast<double>(t.x),
-                  static_cast<double>(t.y));
-    out->putstring(cell);
+    // "<td%s>Tr #%d, ty:%d, x:%1.1f, y:%1.1f</td>"
+    char number[kNumberTextSize];
+    out->putstring(t.path ? "<td class=\"path\">Tr #" : "<td>Tr #");
+    Put(out, "", i, ", ty:");
+    Put(out, "", t.type, ", x:");
+    out->putstring(std::string_view(number, static_cast<size_t>(FormatFloat(t.x, number, 1))));
+    out->putstring(", y:");
+    out->putstring(std::string_view(number, static_cast<size_t>(FormatFloat(t.y, number, 1))));
+    out->putstring("</td>");
     out->putstring("<td>");
     if (t.dikeStructure != -1 && t.dikeSide != -1) Put(out, "< D ", t.dikeStructure, "<br>");
     if (t.wallStructure != -1 && t.wallSide != -1) Put(out, "< W ", t.wallStructure, "<br>");
@@ -194,7 +197,9 @@ int Intermediate2Tech(platform::ProgressSink* progress) {
     ReportIntermediateNotRead();
     return 0;
   }
-  BufferedFile out(BufferedFile::kStageOutputSize, true);
+  // A row of sixteen tracks' cells for every few lines: the page comes out
+  // several times as long as the intermediate file (it grows from there).
+  BufferedFile out(BufferedFile::OutputSizeFor(in.size() * 2LL), true);
   if (!out.working()) return 0;
 
   Chart chart;

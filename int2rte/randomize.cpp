@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/numtext.h"
 #include "core/rteprocs.h"
 #include "int2rte/emit.h"
 #include "platform/random.h"
@@ -44,9 +45,8 @@ int DrawSignalOffset() {
 }
 
 std::string TypedFloat(float value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%f", static_cast<double>(Positive0(value)));
-  return text;
+  char text[kNumberTextSize];
+  return std::string(text, static_cast<size_t>(FormatFloat(Positive0(value), text)));
 }
 
 // The top field as text, removed; `def` when there is none.

@@ -1,8 +1,13 @@
 #include "int2rte/readhelpers.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "core/StackEntry.h"
+#include "core/TextBatch.h"
+#include "core/numtext.h"
 #include "core/rteprocs.h"
 #include "platform/filesystem.h"
 #include "rte2int/commands.h"
@@ -21,11 +26,39 @@ bool ReadIntermediateLine(BufferedFile* file, std::string_view* line) {
   return true;
 }
 
+namespace {
+
+// The line up to its first CR, LF or NUL after the command byte: fields
+// never hold those, so the first of them ends the line.
+std::string_view LineBody(std::string_view line) {
+  for (size_t i = 1; i < line.size(); ++i) {
+    char c = line[i];
+    if (c == '\r' || c == '\n' || c == '\0') return line.substr(0, i);
+  }
+  return line;
+}
+
+// The first fields of a line, as the look-aheads read them, without
+// making a Stack of them: a field is read as a Stack reads a text entry.
+struct FirstFields {
+  static constexpr int kMax = 4;
+  std::string_view field[kMax];
+  int count = 0;  // fields present, at most kMax
+
+  explicit FirstFields(std::string_view line) {
+    ForEachIntermediateField(LineBody(line), [this](std::string_view f) {
+      if (count < kMax) field[count++] = f;
+    });
+  }
+  int Int(int k, int def) const { return k < count ? TextToInt(field[k]) : def; }
+  float Float(int k, float def) const { return k < count ? TextToFloat(field[k]) : def; }
+};
+
+}  // namespace
+
 void GetParameters(std::string_view line, Stack* fields) {
-  // Fields never hold CR, LF or NUL, so the first of them ends the line.
-  size_t end = line.find_first_of(std::string_view("\r\n\0", 3), 1);
-  if (end != std::string_view::npos) line = line.substr(0, end);
-  for (std::string_view field : IntermediateFields(line)) fields->PushE(std::string(field));
+  ForEachIntermediateField(LineBody(line),
+                           [fields](std::string_view field) { fields->PushE(field); });
 }
 
 namespace {
@@ -39,17 +72,26 @@ void RemoveLineAt(BufferedFile* file, int start) {
   file->setpos(after, 0);
 }
 
-// Restores the read position when a look-ahead returns.
-class PositionKeeper {
+// The lines from the read position on, as ReadIntermediateLine gives them,
+// read without moving the position: a look-ahead leaves it as it was.
+class LookAhead {
  public:
-  explicit PositionKeeper(BufferedFile* file) : file_(file), saved_(file->getpos()) {}
-  ~PositionKeeper() { file_->setpos(saved_, 0); }
-  PositionKeeper(const PositionKeeper&) = delete;
-  PositionKeeper& operator=(const PositionKeeper&) = delete;
+  explicit LookAhead(const BufferedFile* file)
+      : text_(file->view()), pos_(static_cast<size_t>(std::max(file->getpos(), 0))) {}
+  // The next line with its line feed, and where it starts; false at the end.
+  bool Next(std::string_view* line, int* start) {
+    if (pos_ >= text_.size()) return false;
+    size_t end = text_.find('\n', pos_);
+    end = end == std::string_view::npos ? text_.size() : end + 1;
+    *line = text_.substr(pos_, end - pos_);
+    *start = static_cast<int>(pos_);
+    pos_ = end;
+    return true;
+  }
 
  private:
-  BufferedFile* file_;
-  int saved_;
+  std::string_view text_;  // the file's content, which removing a line leaves in place
+  size_t pos_;
 };
 
 }  // namespace
@@ -70,27 +112,23 @@ void MoveEntries(Stack* from, Stack* to) {
 }
 
 int GetTrk(BufferedFile* file, Track& track, int rail, bool wholeBlock, bool consume) {
-  PositionKeeper keep(file);
+  LookAhead lines(file);
   int result = -1;
   std::string_view line;
-  Stack fields;
-  for (;;) {
-    int start = file->getpos();
-    if (!ReadIntermediateLine(file, &line)) break;
+  int start = 0;
+  while (lines.Next(&line, &start)) {
     int index = IntermediateCommand(line);
     if (index == kCmdDistance) break;
     if (index < kCmdRailStart || index > kCmdRailType) continue;
-    fields.MakeEmpty();
-    GetParameters(line, &fields);
-    if (fields.IsEmpty()) continue;
-    if (fields.PopInt(-1, true) != rail) continue;
-    if (fields.IsEmpty() && index != kCmdRailEnd) continue;
+    FirstFields fields(line);
+    if (fields.count == 0 || fields.Int(0, -1) != rail) continue;
+    if (fields.count == 1 && index != kCmdRailEnd) continue;
     if (index == kCmdRailType) {
-      track.type = fields.PopInt(track.type, true);
+      track.type = fields.Int(1, track.type);
     } else {
-      track.x = fields.PopFloat(track.x, true);
-      if (!fields.IsEmpty()) track.y = fields.PopFloat(track.y, true);
-      if (!fields.IsEmpty()) track.type = fields.PopInt(track.type, true);
+      track.x = fields.Float(1, track.x);
+      track.y = fields.Float(2, track.y);
+      track.type = fields.Int(3, track.type);
     }
     result = index;
     if (consume) RemoveLineAt(file, start);
@@ -101,7 +139,7 @@ int GetTrk(BufferedFile* file, Track& track, int rail, bool wholeBlock, bool con
 
 void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float fromX,
              int toRail, float toX) {
-  PositionKeeper keep(file);
+  LookAhead lines(file);
   float xFrom = fromX;
   float xTo = toX;
   // 0: looking for the rail that is left in this block; 1: found it;
@@ -114,14 +152,13 @@ void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float
   // end of the file at every block, which made the writer quadratic.
   long long beyond = next + kBlockLength;
   std::string_view line;
-  Stack fields;
-  while (ReadIntermediateLine(file, &line)) {
+  int start = 0;
+  while (lines.Next(&line, &start)) {
     int index = IntermediateCommand(line);
     if (index != kCmdDistance && (index < kCmdRailStart || index > kCmdRailEnd)) continue;
-    fields.MakeEmpty();
-    GetParameters(line, &fields);
+    FirstFields fields(line);
     if (index == kCmdDistance) {
-      int at = fields.PopInt(0, true);
+      int at = fields.Int(0, 0);
       if (IsBlockStart(at)) {
         if (at >= next && state < 2) state = 2;
         if (at > next) break;
@@ -131,15 +168,15 @@ void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float
       if (at >= beyond || at <= position) break;
       continue;
     }
-    if (fields.IsEmpty()) continue;
-    int rail = fields.PopInt(0, true);
-    if ((rail != fromRail && rail != toRail) || fields.IsEmpty()) continue;
+    if (fields.count == 0) continue;
+    int rail = fields.Int(0, 0);
+    if ((rail != fromRail && rail != toRail) || fields.count == 1) continue;
     if (state == 0 && rail == fromRail) {
-      xFrom = fields.PopFloat(xFrom, false);
+      xFrom = fields.Float(1, xFrom);
       if (fromRail == toRail) xTo = xFrom;
       state = 1;
     } else if (state == 2 && rail == toRail) {
-      xTo = fields.PopFloat(xTo, false);
+      xTo = fields.Float(1, xTo);
       state = 3;
     }
   }
@@ -147,29 +184,28 @@ void GetTurn(BufferedFile* file, int position, float& slope, int fromRail, float
 }
 
 bool GetCmd(BufferedFile* file, Stack* out, int command, bool wholeBlock, bool remove, int rail) {
-  PositionKeeper keep(file);
+  LookAhead lines(file);
   bool found = false;
-  Stack held;
-  Stack fields;
+  out->MakeEmpty();
   std::string_view line;
-  for (;;) {
-    int start = file->getpos();
-    if (!ReadIntermediateLine(file, &line)) break;
+  int start = 0;
+  while (lines.Next(&line, &start)) {
     int index = IntermediateCommand(line);
     if (index == kCmdDistance) break;
     if (index != command) continue;
-    fields.MakeEmpty();
-    GetParameters(line, &fields);
-    bool qualifies = true;
-    if (rail != -1 && !fields.IsEmpty()) {
-      int first = fields.PopInt(0, true);
-      qualifies = (first == rail);
-      fields.Push(first);
-    }
-    if (qualifies && (!remove || !found)) {
+    // Checking the rail reads the first field as a number, and that
+    // number takes the field's place.
+    FirstFields fields(line);
+    bool checked = rail != -1 && fields.count > 0;
+    int first = checked ? fields.Int(0, 0) : 0;
+    if ((!checked || first == rail) && (!remove || !found)) {
       found = true;
-      held.MakeEmpty();
-      MoveEntries(&fields, &held);
+      out->MakeEmpty();
+      GetParameters(line, out);
+      if (checked) {
+        out->Pop(true);
+        out->Push(first);
+      }
     }
     if (remove) {
       RemoveLineAt(file, start);
@@ -177,35 +213,107 @@ bool GetCmd(BufferedFile* file, Stack* out, int command, bool wholeBlock, bool r
       break;
     }
   }
-  out->MakeEmpty();
-  MoveEntries(&held, out);
   return found;
 }
 
-void WriteCommand(BufferedFile* out, int command, Stack* fields) {
+namespace {
+
+// The clean spellings cut at their "+": the text before each "+" and
+// after the last one.
+struct Spelling {
+  std::vector<std::string_view> pieces;
+};
+
+const Spelling& SpellingOf(int command) {
+  static const std::vector<Spelling> spellings = [] {
+    std::vector<Spelling> all(kCommandCount);
+    for (int i = 0; i < kCommandCount; ++i) {
+      std::string_view text = cleancom[i];
+      size_t from = 0;
+      for (size_t plus = text.find('+'); plus != std::string_view::npos;
+           plus = text.find('+', from)) {
+        all[i].pieces.push_back(text.substr(from, plus - from));
+        from = plus + 1;
+      }
+      all[i].pieces.push_back(text.substr(from));
+    }
+    return all;
+  }();
+  return spellings[static_cast<size_t>(command)];
+}
+
+// Writes `command` from its clean spelling, taking its fields from
+// `fields` (null: none), which offers Empty() and Take(TextBatch&).
+template <typename Fields>
+void WriteSpelled(BufferedFile* out, int command, Fields* fields) {
   // Index -1 has no spelling; anything outside the tables writes nothing.
   if (command < kCmdCleanup || command == -1 || command >= kCommandCount) return;
-  if (command < kCmdRailStart) out->putstring("\r\n");
+  TextBatch text(out);
+  if (command < kCmdRailStart) text.Add("\r\n");
   if (command == kCmdCleanup) return;
-  const char* spelling = cleancom[command];
-  const char* lastPlus = std::strrchr(spelling, '+');
-  for (const char* p = spelling; *p; ++p) {
-    if (*p != '+') {
-      out->putchar(*p);
-      continue;
+  const std::vector<std::string_view>& pieces = SpellingOf(command).pieces;
+  text.Add(pieces[0]);
+  for (size_t k = 1; k < pieces.size(); ++k) {
+    if (fields != nullptr) {
+      if (k + 1 < pieces.size()) {
+        // Each "+" but the last takes one field.
+        if (!fields->Empty()) fields->Take(text);
+      } else {
+        // The last takes all that are left, joined by ";".
+        for (bool first = true; !fields->Empty(); first = false) {
+          if (!first) text.Add(";");
+          fields->Take(text);
+        }
+      }
     }
-    if (fields == nullptr) continue;
-    if (p != lastPlus) {
-      if (!fields->IsEmpty()) out->putstring(fields->PopString(true));
-      continue;
-    }
-    bool firstField = true;
-    while (!fields->IsEmpty()) {
-      if (!firstField) out->putchar(';');
-      out->putstring(fields->PopString(true));
-      firstField = false;
-    }
+    text.Add(pieces[k]);
   }
+}
+
+// The fields of a Stack, first on top, each taken as its text.
+class StackFields {
+ public:
+  explicit StackFields(Stack* stack) : stack_(stack) {}
+  bool Empty() const { return stack_->IsEmpty(); }
+  void Take(TextBatch& text) {
+    // The text is copied before its entry goes.
+    text.Add(stack_->Element(0)->Text(number_));
+    stack_->Pop(true);
+  }
+
+ private:
+  Stack* stack_;
+  char number_[kNumberTextSize];
+};
+
+// Texts given in order.
+class TextFields {
+ public:
+  TextFields(const std::string_view* begin, const std::string_view* end)
+      : next_(begin), end_(end) {}
+  bool Empty() const { return next_ == end_; }
+  void Take(TextBatch& text) { text.Add(*next_++); }
+
+ private:
+  const std::string_view* next_;
+  const std::string_view* end_;
+};
+
+}  // namespace
+
+void WriteCommandTexts(BufferedFile* out, int command,
+                       std::initializer_list<std::string_view> fields) {
+  TextFields given(fields.begin(), fields.end());
+  WriteSpelled(out, command, &given);
+}
+
+void WriteCommand(BufferedFile* out, int command, Stack* fields) {
+  if (fields == nullptr) {
+    WriteSpelled<StackFields>(out, command, nullptr);
+    return;
+  }
+  StackFields taken(fields);
+  WriteSpelled(out, command, &taken);
 }
 
 bool ReportIntermediateNotRead() {

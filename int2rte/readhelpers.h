@@ -1,6 +1,7 @@
 #ifndef LINEWRIGHT_INT2RTE_READHELPERS_H
 #define LINEWRIGHT_INT2RTE_READHELPERS_H
 
+#include <initializer_list>
 #include <string_view>
 
 #include "core/BufFile.h"
@@ -91,5 +92,8 @@ bool GetCmd(BufferedFile* file, Stack* out, int command, bool wholeBlock, bool r
 // writes only the line break; indices outside -2..102 write nothing.
 // Fields are consumed from `fields` (which may be null: no fields).
 void WriteCommand(BufferedFile* out, int command, Stack* fields);
+// The same with the fields given as texts, first field first.
+void WriteCommandTexts(BufferedFile* out, int command,
+                       std::initializer_list<std::string_view> fields);
 
 #endif

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <new>
 #include <string>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "core/Stack.h"
+#include "core/numtext.h"
 #include "core/rteprocs.h"
 #include "rte2int/commands.h"
 #include "rte2int/intermediate.h"
@@ -40,32 +43,23 @@ struct SeenCommand {
   int command;
 };
 
-// At position `pos` track `trk` meets track `along` (-1: `trk` ends there).
-// The first pass records these; the search turns some of them into links
-// back to the main track.
-struct PathPoint {
-  int pos;
-  int trk;
-  int along;
-};
-
 struct StationTime {
   int pos;
   float arrive;
   float depart;
 };
 
-// Splits the content into lines, each with its line feed.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
+// Calls `take` with each line of the content, line feed included, and the
+// offset just after it.
+template <typename Take>
+void ForEachLine(std::string_view text, Take take) {
   size_t p = 0;
   while (p < text.size()) {
     size_t e = text.find('\n', p);
     size_t end = e == std::string_view::npos ? text.size() : e + 1;
-    lines.push_back(text.substr(p, end - p));
+    take(text.substr(p, end - p), end);
     p = end;
   }
-  return lines;
 }
 
 std::string_view WithoutLineEnd(std::string_view line) {
@@ -73,20 +67,14 @@ std::string_view WithoutLineEnd(std::string_view line) {
   return line;
 }
 
-// The fields of an intermediate line, its line end left out.
-std::vector<std::string_view> Fields(std::string_view line) {
-  return IntermediateFields(WithoutLineEnd(line));
-}
-
-// The position of a distance line.
-int PositionOf(std::string_view line) { return TruncateToInt(FieldScanned(Fields(line), 0)); }
-
-// Signals whose third and fourth fields are 0 and -1 take no part in the
-// spacing; every other signal is counted.
-bool IsCountedSignal(std::string_view line) {
-  std::vector<std::string_view> fields = Fields(line);
-  return TruncateToInt(FieldScanned(fields, 2)) != 0 ||
-         TruncateToInt(FieldScanned(fields, 3)) != -1;
+// The numbers as "%d;%d;...", the parameters of a clean-up line, into
+// `text` (room for 12 characters per number).
+void JoinNumbers(char* text, std::initializer_list<int> numbers) {
+  for (int n : numbers) {
+    text += FormatInt(n, text);
+    *text++ = ';';
+  }
+  text[-1] = '\0';
 }
 
 bool IsLevel(const TrackSlot& t) { return std::fabs(t.y) <= kLevelTolerance; }
@@ -98,12 +86,27 @@ class Cleaner {
     track_[0].active = true;
   }
 
-  void FirstPass(const std::vector<std::string_view>& lines, size_t size);
+  void FirstPass(std::string_view text);
   void SearchPaths();
-  void SecondPass(const std::vector<std::string_view>& lines, size_t size, BufferedFile* out);
+  void SecondPass(std::string_view text, BufferedFile* out);
   bool MadePathArrays() const { return madePathArrays_; }
 
  private:
+  // The fields of an intermediate line, its line end left out; valid
+  // until the next call.
+  const std::vector<std::string_view>& Fields(std::string_view line) {
+    IntermediateFields(WithoutLineEnd(line), &fields_);
+    return fields_;
+  }
+  // The position of a distance line.
+  int PositionOf(std::string_view line) { return TruncateToInt(FieldScanned(Fields(line), 0)); }
+  // Signals whose third and fourth fields are 0 and -1 take no part in the
+  // spacing; every other signal is counted.
+  bool IsCountedSignal(std::string_view line) {
+    const std::vector<std::string_view>& fields = Fields(line);
+    return TruncateToInt(FieldScanned(fields, 2)) != 0 ||
+           TruncateToInt(FieldScanned(fields, 3)) != -1;
+  }
   void CloseFirstPassPosition(int d);
   void TrackCommand(int command, const std::vector<std::string_view>& fields);
   void Remember(float x, int trk, int command);
@@ -112,13 +115,14 @@ class Cleaner {
   void Keep(std::string_view line, BufferedFile* out);
 
   platform::ProgressSink* progress_;
+  std::vector<std::string_view> fields_;
   TrackSlot track_[kTrackCount];
   std::vector<SeenCommand> seen_;
   std::vector<int> sigstack_;
   int lastSignal_ = 0;
   std::vector<PathPoint> points_;
   std::vector<StationTime> stations_;
-  std::vector<PathPoint> links_;
+  std::vector<PathLink> links_;
   bool madePathArrays_ = false;
   int curpos_ = 0;
 
@@ -157,8 +161,8 @@ void Cleaner::PushMeetings() {
     from = to;
   }
   for (int a = 0; a < kTrackCount; ++a)
-    for (int b = 0; b < kTrackCount; ++b)
-      if (meets[a] & (1u << b)) points_.push_back({curpos_, a, b});
+    for (unsigned m = meets[a], b = 0; m != 0; m >>= 1, ++b)
+      if (m & 1u) points_.push_back({curpos_, a, static_cast<int>(b)});
 }
 
 // A new distance: the commands seen at the current position tell which
@@ -207,11 +211,9 @@ void Cleaner::TrackCommand(int command, const std::vector<std::string_view>& fie
   t.prevturn = turn;
 }
 
-void Cleaner::FirstPass(const std::vector<std::string_view>& lines, size_t size) {
-  platform::ProgressMeter progress(progress_, static_cast<long long>(size));
-  size_t offset = 0;
-  for (std::string_view raw : lines) {
-    offset += raw.size();
+void Cleaner::FirstPass(std::string_view text) {
+  platform::ProgressMeter progress(progress_, static_cast<long long>(text.size()));
+  ForEachLine(text, [&](std::string_view raw, size_t offset) {
     progress.At(static_cast<long long>(offset));
     int command = IntermediateCommand(raw);
     switch (command) {
@@ -238,7 +240,7 @@ void Cleaner::FirstPass(const std::vector<std::string_view>& lines, size_t size)
       }
       case kCmdSta:
       case kCmdStation: {
-        std::vector<std::string_view> fields = Fields(raw);
+        const std::vector<std::string_view>& fields = Fields(raw);
         float arrive = FieldScanned(fields, 1);
         float depart = FieldScanned(fields, 2);
         if (arrive == 0) arrive = depart;
@@ -249,7 +251,7 @@ void Cleaner::FirstPass(const std::vector<std::string_view>& lines, size_t size)
       default:
         break;
     }
-  }
+  });
 }
 
 void Cleaner::SearchPaths() {
@@ -257,34 +259,27 @@ void Cleaner::SearchPaths() {
   // counted signal; each later one belongs to the signal before it.
   if (!sigstack_.empty()) sigstack_.erase(sigstack_.begin());
 
-  int count = static_cast<int>(points_.size());
-  std::vector<int> startpos(points_.size()), starttrk(points_.size()), alongtrk(points_.size());
-  for (size_t k = 0; k < points_.size(); ++k) {
-    startpos[k] = points_[k].pos;
-    starttrk[k] = points_[k].trk;
-    alongtrk[k] = points_[k].along;
-  }
   std::unique_ptr<bool[]> visited(new bool[points_.size() + 1]());
   std::unique_ptr<bool[]> found(new bool[points_.size() + 1]());
-  Stack results;
+  std::vector<PathLink> results;
   log("searching paths");
-  SearchPathA(startpos.data(), starttrk.data(), alongtrk.data(), count, 0, 0, &results,
-              visited.get(), found.get());
+  SearchPathLinks(points_.data(), static_cast<int>(points_.size()), 0, 0, &results, visited.get(),
+                  found.get());
   log("search complete");
-  if (results.IsEmpty()) return;
+  // The points have done their work.
+  std::vector<PathPoint>().swap(points_);
+  if (results.empty()) return;
 
-  std::vector<std::string> paths;
-  paths.reserve(static_cast<size_t>(results.Size()));
-  while (!results.IsEmpty()) paths.push_back(results.PopString(true));
-  std::sort(paths.begin(), paths.end(), [](const std::string& a, const std::string& b) {
-    return ComparePathTexts(a, b) < 0;
-  });
-  paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
-  for (const std::string& p : paths) {
-    PathPoint link{0, 0, 0};
-    if (std::sscanf(p.c_str(), "%d, %d -> %d", &link.pos, &link.trk, &link.along) == 3)
-      links_.push_back(link);
-  }
+  // The links in the order of their texts (qsort_stringlist), each once.
+  // The search gives them in that order already on most routes.
+  auto before = [](const PathLink& a, const PathLink& b) { return PathTextsBefore(a, b); };
+  if (!std::is_sorted(results.begin(), results.end(), before))
+    std::sort(results.begin(), results.end(), before);
+  auto same = [](const PathLink& a, const PathLink& b) {
+    return a.pos == b.pos && a.trk == b.trk && a.along == b.along;
+  };
+  results.erase(std::unique(results.begin(), results.end(), same), results.end());
+  links_.assign(results.begin(), results.end());
   madePathArrays_ = true;
 }
 
@@ -296,8 +291,8 @@ void Cleaner::WritePositionNotes(int d, BufferedFile* out) {
   // after them.
   while (nextLink_ < links_.size() && links_[nextLink_].pos < d) ++nextLink_;
   while (nextLink_ < links_.size() && links_[nextLink_].pos == d) {
-    const PathPoint& l = links_[nextLink_++];
-    std::snprintf(text, sizeof text, "%d;%d;%d", 1, l.trk, l.along);
+    const PathLink& l = links_[nextLink_++];
+    JoinNumbers(text, {1, l.trk, l.along});
     WriteCommand(out, kCmdCleanup, text);
   }
   while (nextStation_ < stations_.size() && stations_[nextStation_].pos < d) ++nextStation_;
@@ -309,7 +304,7 @@ void Cleaner::WritePositionNotes(int d, BufferedFile* out) {
     int travel = arrive - depart;
     // A journey across midnight.
     if (travel < 0) travel += kSecondsPerDay;
-    std::snprintf(text, sizeof text, "%d;%d;%d;%d", 3, depart, next.pos, travel);
+    JoinNumbers(text, {3, depart, next.pos, travel});
     WriteCommand(out, kCmdCleanup, text);
     ++nextStation_;
   }
@@ -326,20 +321,17 @@ void Cleaner::Keep(std::string_view line, BufferedFile* out) {
   pendingSection_ = blockSection_;
 }
 
-void Cleaner::SecondPass(const std::vector<std::string_view>& lines, size_t size,
-                         BufferedFile* out) {
-  platform::ProgressMeter progress(progress_, static_cast<long long>(size));
+void Cleaner::SecondPass(std::string_view text, BufferedFile* out) {
+  platform::ProgressMeter progress(progress_, static_cast<long long>(text.size()));
   curpos_ = -1;
-  size_t offset = 0;
-  for (std::string_view raw : lines) {
-    offset += raw.size();
+  ForEachLine(text, [&](std::string_view raw, size_t offset) {
     progress.At(static_cast<long long>(offset));
     int command = IntermediateCommand(raw);
     if (command >= kCmdWithRoute && command <= kCmdTrackPrefix) {
       int section = command >= kCmdRoutePrefix ? command - 6 : command;
       pendingSection_ = section;
       if (command <= kCmdWithTrack) blockSection_ = section;
-      continue;
+      return;
     }
     bool keep = true;
     switch (command) {
@@ -362,9 +354,9 @@ void Cleaner::SecondPass(const std::vector<std::string_view>& lines, size_t size
       case kCmdSig: {
         if (IsCountedSignal(raw)) {
           int spacing = nextSignal_ < sigstack_.size() ? sigstack_[nextSignal_++] : 0;
-          char text[32];
-          std::snprintf(text, sizeof text, "0;%d", spacing);
-          WriteCommand(out, kCmdCleanup, text);
+          char note[32];
+          JoinNumbers(note, {0, spacing});
+          WriteCommand(out, kCmdCleanup, note);
         }
         break;
       }
@@ -381,7 +373,7 @@ void Cleaner::SecondPass(const std::vector<std::string_view>& lines, size_t size
       // A dropped line uses up a prefix that was meant for it.
       pendingSection_ = blockSection_;
     }
-  }
+  });
 }
 
 }  // namespace
@@ -391,18 +383,17 @@ bool CleanIntFile(BufferedFile*& file, platform::ProgressSink* progress) {
   log("CleanIntFile started");
   std::unique_ptr<BufferedFile> out;
   try {
-    out.reset(new BufferedFile(BufferedFile::kStageOutputSize, true));
+    out.reset(new BufferedFile(BufferedFile::OutputSizeFor(file->size()), true));
     if (!out->working()) {
       log("failed to allocate memory");
       return false;
     }
     log("entering loop");
     std::string_view text = file->view();
-    std::vector<std::string_view> lines = SplitLines(text);
     Cleaner cleaner(progress);
-    cleaner.FirstPass(lines, text.size());
+    cleaner.FirstPass(text);
     cleaner.SearchPaths();
-    cleaner.SecondPass(lines, text.size(), out.get());
+    cleaner.SecondPass(text, out.get());
     log("ending loop");
     for (const char* name : {"sigstack", "p_startpos", "p_starttrk", "p_alongtrk", "s_pos",
                              "s_arrive", "s_depart", "t_pos", "t_index", "t_cmd"}) {

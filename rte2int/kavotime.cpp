@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/numtext.h"
 #include "ui/loadsave.h"
 
 int WrapDay(long long seconds) {
@@ -43,9 +44,20 @@ int KavoTime2Sec(float value) {
 }
 
 void Sec2KavoTime(char* out, int seconds) {
+  // hours + minutes / 100 + seconds / 10000 printed with "%2.4f": the sum
+  // lies within a hair of its four decimals, so the text is the hours, a
+  // point and two digits each of minutes and seconds.
   int s = WrapDay(seconds);
-  double value = (s % 60) * 0.0001 + ((s / 60) % 60) * 0.01 + s / 3600;
-  std::snprintf(out, 9, "%2.4f", value);
+  int hours = s / 3600;
+  int minutes = (s / 60) % 60;
+  int rest = s % 60;
+  char* p = out + FormatInt(hours, out);
+  *p++ = '.';
+  *p++ = static_cast<char>('0' + minutes / 10);
+  *p++ = static_cast<char>('0' + minutes % 10);
+  *p++ = static_cast<char>('0' + rest / 10);
+  *p++ = static_cast<char>('0' + rest % 10);
+  *p = '\0';
 }
 
 void ReCalculateTime(char* text, int& base) {

@@ -2,6 +2,7 @@
 #define LINEWRIGHT_RTE2INT_PATHSEARCH_H
 
 #include <string_view>
+#include <vector>
 
 #include "core/Stack.h"
 
@@ -24,6 +25,37 @@
 // it, whatever the order of the positions, and the call stack stays flat.
 bool SearchPathA(const int* startpos, const int* starttrk, const int* alongtrk, int count,
                  int start, int track, Stack* result, bool* visited, bool* found);
+
+// A path point: at position `pos`, track `trk` meets track `along`
+// (-1: `trk` ends there).
+struct PathPoint {
+  int pos;
+  int trk;
+  int along;
+};
+
+// A link SearchPathA reports: at position `pos`, track `trk` joins `along`;
+// SearchPathA gives its text `times` times (1 or 2).
+struct PathLink {
+  int pos;
+  int trk;
+  int along;
+  int times;
+};
+
+// SearchPathA over points kept together, with the links appended to
+// `links` in the order in which SearchPathA pushes their texts.
+bool SearchPathLinks(const PathPoint* points, int count, int start, int track,
+                     std::vector<PathLink>* links, bool* visited, bool* found);
+
+// The text SearchPathA pushes for a link, "%d, %02d -> %02d\r\n", into
+// `dest` (kPathTextSize bytes); returns its length.
+constexpr int kPathTextSize = 48;
+int FormatPathText(const PathLink& link, char* dest);
+
+// Whether the text of link `a` comes before that of `b` in the order of
+// ComparePathTexts; equal texts are equal links.
+bool PathTextsBefore(const PathLink& a, const PathLink& b);
 
 // The first index after k whose position is greater than startpos[k], or
 // count.

@@ -16,9 +16,16 @@ constexpr int kRecognizerParamsSize = kCommandParamsSize;
 // bytes). The next getchar() then returns the command's terminator. On no
 // match returns -3 and restores the position.
 int GetNextCommand(BufferedFile* file, bool csv, char* params, int first, int last);
-// The same scan trying every pattern of the range in turn, without the
-// first-character index GetNextCommand uses to skip hopeless patterns. Its
-// results are the reference the index must reproduce exactly.
+// What route reading tries at a character other than ".": csvcom entries
+// csvFirst..csvLast and, when none of them matches, rwcom entries
+// rwFirst..rwLast, as two GetNextCommand calls would; `csv` tells which
+// table the match is from.
+int GetNextCommandInEither(BufferedFile* file, char* params, int csvFirst, int csvLast, int rwFirst,
+                           int rwLast, bool* csv);
+// The same scan as the plain pattern walk: every pattern of the range in
+// turn, character by character, without the start index and the compiled
+// patterns GetNextCommand uses. Its results are the reference those must
+// reproduce exactly.
 int GetNextCommandUnindexed(BufferedFile* file, bool csv, char* params, int first, int last);
 
 // The k-th field (from 1) of an intermediate line as a number; 0 when it is

@@ -153,11 +153,12 @@ void ConvertRoute(BufferedFile* in, BufferedFile* out, char* params,
       if (index == kCmdPoleIndexed) RewritePole(params);
       WriteCommand(out, index, params);
     } else {
-      int index = GetNextCommand(in, true, params, kCmdDistance, kCmdSignalLoad);
-      if (index != kCmdNone) {
+      bool csv = false;
+      int index = GetNextCommandInEither(in, params, kCmdDistance, kCmdSignalLoad, kCmdDistance,
+                                         kCommandCount - 1, &csv);
+      if (csv) {
         WriteCommand(out, index, params);
       } else {
-        index = GetNextCommand(in, false, params, kCmdDistance, kCommandCount - 1);
         switch (index) {
           case kCmdPoleIndexed:
             RewritePole(params);
@@ -212,41 +213,36 @@ int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
   OwnedBuffer in;
   in.file = new BufferedFile(routePath, false);
   if (!in.file->working()) return RouteNotRead(platform::LastFileErrorDetail());
-  // The whole file, also past a NUL that ends the buffer's content.
-  std::string bytes;
-  platform::Files().ReadFile(routePath, &bytes);
-  bool explained = WarnAboutRouteText(routePath, bytes);
+  bool explained = false;
+  {
+    // The whole file, also past a NUL that ends the buffer's content.
+    std::string bytes;
+    platform::Files().ReadFile(routePath, &bytes);
+    explained = WarnAboutRouteText(routePath, bytes);
+  }
 
   // Inserts included files, expands macros and fixes the choices of the
   // route's own $rnd / $sub functions; may replace the buffer.
-  if (!PreProcessRoute(in.file, progress)) {
+  bool cut = false;
+  if (!PreProcessRoute(in.file, progress, &cut)) {
     ErrorMessage(
         "An error occured during the preprocessing of the route. The route may not be playable.",
         nullptr);
   }
   // Runs the randomizer script of a script route; may replace the buffer.
-  if (global.routetype == kRouteScript) ProcessSCR(in.file, progress);
-  in.file = WithoutByteOrderMarks(in.file);
-
-  in.file->setread(true);
-  OwnedBuffer out;
-  out.file = new BufferedFile(BufferedFile::kStageOutputSize, true);
-  if (!out.file->working()) return RouteNotRead(std::string(routePath) + ": " + kOutOfMemory);
-  platform::ProgressMeter bar(progress, in.file->size());
-
-  std::unique_ptr<char[]> params(new (std::nothrow) char[kRecognizerParamsSize]);
-  if (!params) {
-    log("failed to allocate memory");
-    return RouteNotRead(std::string(routePath) + ": " + kOutOfMemory);
+  // An error stops it where it stands, like an error of preprocessing.
+  if (!cut && global.routetype == kRouteScript) cut = !ProcessSCR(in.file, progress);
+  // The text after such an error is gone: a route cut short is not read
+  // as if it were the whole route.
+  if (cut) {
+    return 0;
   }
-  params[0] = '\0';
 
-  // Before the first byte: the first getchar() yields byte 0, which counts
-  // as the separator in front of a command at the very start.
-  in.file->setpos(-1, 0);
-  log("entering loop");
-  ConvertRoute(in.file, out.file, params.get(), bar);
-  log("loop finished");
+  OwnedBuffer out;
+  out.file = new BufferedFile(BufferedFile::OutputSizeFor(in.file->size()), true);
+  if (!out.file->working()) return RouteNotRead(std::string(routePath) + ": " + kOutOfMemory);
+  if (!RouteText2Intermediate(in.file, out.file, progress))
+    return RouteNotRead(std::string(routePath) + ": " + kOutOfMemory);
   in.Free();
 
   if (!CleanIntFile(out.file, progress))
@@ -264,6 +260,27 @@ int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
 }
 
 }  // namespace
+
+bool RouteText2Intermediate(BufferedFile*& route, BufferedFile* out,
+                            platform::ProgressSink* progress) {
+  route = WithoutByteOrderMarks(route);
+  route->setread(true);
+  platform::ProgressMeter bar(progress, route->size());
+  std::unique_ptr<char[]> params(new (std::nothrow) char[kRecognizerParamsSize]);
+  if (!params) {
+    log("failed to allocate memory");
+    return false;
+  }
+  params[0] = '\0';
+
+  // Before the first byte: the first getchar() yields byte 0, which counts
+  // as the separator in front of a command at the very start.
+  route->setpos(-1, 0);
+  log("entering loop");
+  ConvertRoute(route, out, params.get(), bar);
+  log("loop finished");
+  return true;
+}
 
 int Route2Intermediate(const char* routePath, platform::ProgressSink* progress) {
   try {

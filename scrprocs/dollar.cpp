@@ -31,15 +31,16 @@ std::string PieceAt(const std::vector<std::string>& pieces, std::size_t i) {
 
 }  // namespace
 
-void PreProcessDollar(BufferedFile* route, BufferedFile* out, SubstitutionLists* subs) {
+const char* PreProcessDollar(BufferedFile* route, BufferedFile* out, SubstitutionLists* subs) {
   std::vector<char>& params = subs->params;
   if (params.size() < static_cast<std::size_t>(kRecognizerParamsSize))
     params.assign(kRecognizerParamsSize, '\0');
   int index = GetNextCommand(route, false, params.data(), kDollarRnd, kDollarSub);
   if (index < 0) {
     out->putchar('$');
-    return;
+    return nullptr;
   }
+  const char* name = index == kDollarRnd ? "$rnd" : "$sub";
   std::vector<std::string> pieces = Pieces(params.data());
   if (index == kDollarRnd) {
     long long v = ScrRandomBetween(TextToInt(PieceAt(pieces, 0).c_str()),
@@ -49,7 +50,7 @@ void PreProcessDollar(BufferedFile* route, BufferedFile* out, SubstitutionLists*
     int list = TextToInt(PieceAt(pieces, 0).c_str());
     // An index out of range does nothing, and its closing character is
     // then copied with the text.
-    if (list < 0 || list >= kSubstitutionLists) return;
+    if (list < 0 || list >= kSubstitutionLists) return name;
     if (index == kDollarSubAssign) {
       subs->list[list].clear();
       if (pieces.size() > 1) subs->list[list].assign(pieces.begin() + 1, pieces.end());
@@ -63,4 +64,5 @@ void PreProcessDollar(BufferedFile* route, BufferedFile* out, SubstitutionLists*
   }
   // Pass over the character that ends the function.
   route->setpos(1, 1);
+  return name;
 }

@@ -17,7 +17,8 @@ struct SubstitutionLists {
 
 // Called right after a "$" was read from `route`: carries out $rnd(a;b),
 // $sub(i)=value or $sub(i) into `out` and passes over the character that
-// ends it; a "$" that starts none of them is copied.
-void PreProcessDollar(BufferedFile* route, BufferedFile* out, SubstitutionLists* subs);
+// ends it; a "$" that starts none of them is copied. Returns the name of
+// the function it recognised ("$rnd", "$sub"), or null.
+const char* PreProcessDollar(BufferedFile* route, BufferedFile* out, SubstitutionLists* subs);
 
 #endif

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "core/StackEntry.h"
 #include "core/rteprocs.h"
@@ -23,6 +25,9 @@ constexpr long kMaxLoopRounds = 100000;
 constexpr long long kMaxLoopText = 32LL * 1024 * 1024;
 // Room for a directive's evaluated result in the route text.
 constexpr std::size_t kResultCapacity = 1039;
+// Plain text is passed in runs of at most this many characters, so that
+// the progress still moves through a long run.
+constexpr int kPassRun = 64 * 1024;
 
 class ScriptRun {
  public:
@@ -36,6 +41,7 @@ class ScriptRun {
     out_->setread(false);
     log("entering loop");
     while (!stop_) {
+      PassPlainText();
       int c = in_->getchar();
       if (c == -1) break;
       if (c != '#') {
@@ -54,6 +60,22 @@ class ScriptRun {
 
  private:
   using Parameters = ScrParameterList<BufferedFile>;
+
+  // What the character loop does with characters other than "#" (copies
+  // them, or drops them while skipping), for a whole run of them at once:
+  // up to the next "#", or the byte 0xFF that reads as the end.
+  void PassPlainText() {
+    std::string_view text = in_->view();
+    int from = in_->getpos();
+    int end = from;
+    int last = std::min(static_cast<int>(text.size()), from + kPassRun);
+    while (end < last && text[end] != '#' && text[end] != '\xFF') ++end;
+    if (end <= from) return;
+    if (!skipping_)
+      out_->putstring(text.substr(static_cast<size_t>(from), static_cast<size_t>(end - from)));
+    in_->setpos(end, 0);
+    platform::ReportProgress(progress_, end, in_->size());
+  }
 
   void Error(const char* message, const std::string* detail) {
     ReportScriptError(message, detail ? detail->c_str() : nullptr);
@@ -293,7 +315,7 @@ bool ProcessSCR(BufferedFile*& route, platform::ProgressSink* progress) {
   platform::ProgressStage stage(progress, "running script");
   log("ProcessSCR started");
   ResetUserVariables();
-  BufferedFile* out = new BufferedFile(BufferedFile::kStageOutputSize, true);
+  BufferedFile* out = new BufferedFile(BufferedFile::OutputSizeFor(route->size()), true);
   if (!out->working()) {
     delete out;
     return false;

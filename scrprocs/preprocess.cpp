@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "core/rteprocs.h"
 #include "platform/files.h"
@@ -20,13 +22,20 @@ namespace {
 constexpr int kMaxPasses = 32;
 // Includes or macros that multiply themselves grow the text exponentially,
 // and a long $sub list used often multiplies it too; stop them well before
-// memory runs out (routes are far below this size).
-constexpr int kMaxRouteText = 16 * 1024 * 1024;
+// memory runs out. The route's own text does not count: a route may grow by
+// this much beyond the size it was read with (no route grows nearly as
+// much).
+constexpr long long kMaxRouteGrowth = 16 * 1024 * 1024;
+// Plain text is copied in runs of at most this many characters, so that the
+// progress still moves through a long run.
+constexpr int kCopyRun = 64 * 1024;
 
 class PreProcessPass {
  public:
-  PreProcessPass(BufferedFile* in, BufferedFile* out, platform::ProgressSink* progress)
-      : in_(in), out_(out), progress_(progress), dollar_includes_(in->view()) {}
+  // `limit`: the largest text the route may grow to.
+  PreProcessPass(BufferedFile* in, BufferedFile* out, platform::ProgressSink* progress,
+                 long long limit)
+      : in_(in), out_(out), progress_(progress), limit_(limit), dollar_includes_(in->view()) {}
 
   // Runs the pass over the whole input; false after an error (the output
   // then holds the text processed up to it).
@@ -35,6 +44,7 @@ class PreProcessPass {
     in_->setpos(0, 0);
     log("entering loop");
     while (!error_) {
+      CopyPlainText();
       int c = in_->getchar();
       if (c == -1) break;
       if (c == '#')
@@ -50,6 +60,8 @@ class PreProcessPass {
   }
 
   bool changed() const { return changed_; }
+  // An error ended the pass: the text after it was dropped.
+  bool cut() const { return error_; }
   // A $Include named a missing file: the pass went on without it.
   bool include_missing() const { return include_missing_; }
 
@@ -57,6 +69,27 @@ class PreProcessPass {
   void Error(const char* message, const std::string& detail) {
     ReportScriptError(message, detail.empty() ? nullptr : detail.c_str());
     error_ = true;
+  }
+
+  // What the character loop does with characters that start no directive
+  // (copies them), for a whole run of them at once: up to the next "#" or
+  // "$", or the byte 0xFF that reads as the end.
+  void CopyPlainText() {
+    std::string_view text = in_->view();
+    int from = in_->getpos();
+    int end = from;
+    int last = std::min(static_cast<int>(text.size()), from + kCopyRun);
+    while (end < last && text[end] != '#' && text[end] != '$' && text[end] != '\xFF') ++end;
+    if (end == from) return;
+    out_->putstring(text.substr(static_cast<size_t>(from), static_cast<size_t>(end - from)));
+    in_->setpos(end, 0);
+    platform::ReportProgress(progress_, end, in_->size());
+  }
+
+  // After a directive that wrote text: when the route has grown beyond its
+  // bound, the error names that directive.
+  void CheckGrowth(const char* message, const std::string& detail) {
+    if (out_->size() > limit_) Error(message, detail);
   }
 
   std::string ReadName() {
@@ -106,8 +139,7 @@ class PreProcessPass {
       return;
     }
     out_->putstring(file.view());
-    if (out_->size() > kMaxRouteText)
-      Error("#include command, the route grows too large (circular includes?).", path);
+    CheckGrowth("#include command, the route grows too large (circular includes?).", path);
   }
 
   void Dollar() {
@@ -118,9 +150,9 @@ class PreProcessPass {
       IncludeDollarFile(include);
       return;
     }
-    PreProcessDollar(in_, out_, &subs_);
     // Each "$sub(i)" writes its whole list again.
-    if (out_->size() > kMaxRouteText) Error("$sub command, the route grows too large.", "");
+    if (const char* name = PreProcessDollar(in_, out_, &subs_))
+      CheckGrowth((std::string(name) + " command, the route grows too large.").c_str(), "");
   }
 
   void IncludeDollarFile(const DollarInclude& include) {
@@ -141,8 +173,7 @@ class PreProcessPass {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     // Sectioned routes have no bare track positions to move.
     out_->putstring(IncludedText(text, file, global.routetype != kRouteSectioned));
-    if (out_->size() > kMaxRouteText)
-      Error("$include command, the route grows too large (circular includes?).", path);
+    CheckGrowth("$include command, the route grows too large (circular includes?).", path);
   }
 
   void DropNotes() {
@@ -192,8 +223,7 @@ class PreProcessPass {
       out_->putstring(macro->body);
       // A body that uses its own macro twice doubles the text with every
       // pass that an include or a definition asks for.
-      if (out_->size() > kMaxRouteText)
-        Error("#macro command, the route grows too large (recursive macros?).", name);
+      CheckGrowth("#macro command, the route grows too large (recursive macros?).", name);
     } else if (changed_) {
       // A definition or include earlier in this pass may yet supply it.
       out_->putstring("#macro<" + name + ">");
@@ -222,6 +252,7 @@ class PreProcessPass {
   BufferedFile* in_;
   BufferedFile* out_;
   platform::ProgressSink* progress_;
+  long long limit_;
   SubstitutionLists subs_;
   DollarIncludeFinder dollar_includes_;
   bool changed_ = false;
@@ -232,18 +263,25 @@ class PreProcessPass {
 }  // namespace
 
 bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress) {
+  bool cut = false;
+  return PreProcessRoute(route, progress, &cut);
+}
+
+bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress, bool* cut) {
+  *cut = false;
   // Macros belong to one route: a new reading starts without any, while
   // the later passes below keep what earlier passes defined.
   ResetUserMacros();
+  const long long limit = route->size() + kMaxRouteGrowth;
   bool include_missing = false;
   for (int pass = 1;; ++pass) {
     log("PreProcessRoute started");
-    BufferedFile* out = new BufferedFile(BufferedFile::kStageOutputSize, true);
+    BufferedFile* out = new BufferedFile(BufferedFile::OutputSizeFor(route->size()), true);
     if (!out->working()) {
       delete out;
       return false;
     }
-    PreProcessPass run(route, out, progress);
+    PreProcessPass run(route, out, progress, limit);
     bool ok = run.Run();
     delete route;
     route = out;
@@ -251,6 +289,7 @@ bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress) {
     route->setpos(0, 0);
     log("exiting PreProcessRoute");
     include_missing = include_missing || run.include_missing();
+    *cut = run.cut();
     if (!ok) return false;
     if (!run.changed()) return !include_missing;
     if (pass == kMaxPasses) {

@@ -13,6 +13,9 @@
 // the passes go on, and the result is false. Every route reading starts
 // with an empty macro table.
 bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress);
+// The same; `cut` tells whether an error ended a pass early, so that the
+// rest of the route was dropped.
+bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress, bool* cut);
 
 // Runs the randomizer script of a script route; replaces `route` by the
 // result. Empties the user tables first. False after a reported error.

@@ -1,7 +1,9 @@
-#include "core/BufFile.h"
-
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "core/BufFile.h"
+#include "core/TextBatch.h"
 #include "test_support.h"
 
 namespace {
@@ -103,6 +105,79 @@ TEST(BufferedFileTest, GrowableBufferKeepsEverything) {
   f.putstring(big);
   EXPECT_EQ(f.size(), static_cast<int>(big.size()));
   EXPECT_EQ(Content(f), big);
+}
+
+// Writing a text in pieces with putstring stores exactly what putchar
+// stores character by character: the line-end rule across the pieces, the
+// drop once a fixed buffer is full, writing inside the content.
+TEST(BufferedFileTest, PutstringStoresWhatPutcharStores) {
+  std::mt19937 random(3);
+  const char alphabet[] = "ab\r\n\t";
+  for (int round = 0; round < 300; ++round) {
+    std::string text;
+    for (int i = static_cast<int>(random() % 200); i > 0; --i) text += alphabet[random() % 5];
+    bool growable = round % 2 == 0;
+    int size = static_cast<int>(random() % 120) + 1;
+    int rewind = static_cast<int>(random() % 8);
+    BufferedFile one(size, growable);
+    BufferedFile pieces(size, growable);
+    for (BufferedFile* f : {&one, &pieces}) {
+      f->putstring("xy\r\n");
+      f->setpos(f->getpos() - rewind, 0);
+    }
+    for (char c : text) one.putchar(c);
+    for (size_t at = 0; at < text.size();) {
+      size_t n = std::min<size_t>(random() % 9, text.size() - at);
+      pieces.putstring(std::string_view(text).substr(at, n));
+      at += n;
+    }
+    ASSERT_EQ(Content(pieces), Content(one)) << round;
+    ASSERT_EQ(pieces.getpos(), one.getpos());
+    for (int i = 0; i < 4; ++i) ASSERT_EQ(pieces.content()[pieces.size() + i], '\0');
+  }
+}
+
+// A batch stores the text of its pieces in order whatever their sizes:
+// pieces that fill it, overflow it, or are larger than it on their own.
+TEST(BufferedFileTest, ABatchStoresItsPiecesInOrder) {
+  std::mt19937 random(9);
+  BufferedFile f(16, true);
+  std::string expected;
+  {
+    TextBatch batch(&f);
+    for (int piece = 0; piece < 3000; ++piece) {
+      if (random() % 4 == 0) {
+        char c = static_cast<char>('a' + piece % 26);
+        batch.Add(c);
+        expected += c;
+        continue;
+      }
+      size_t sizes[] = {0, 1, 255, 256, 257, 600};
+      std::string text(random() % 2 == 0 ? random() % 40 : sizes[random() % 6],
+                       static_cast<char>('A' + piece % 26));
+      batch.Add(text);
+      expected += text;
+    }
+  }
+  EXPECT_EQ(Content(f), expected);
+}
+
+TEST(BufferedFileTest, ContentStaysTerminatedAsABufferGrows) {
+  BufferedFile f(4, true);
+  std::string text;
+  for (int i = 0; i < 200000; ++i) text += static_cast<char>('a' + i % 26);
+  for (size_t at = 0; at < text.size(); at += 997)
+    f.putstring(std::string_view(text).substr(at, 997));
+  EXPECT_EQ(Content(f), text);
+  EXPECT_EQ(f.content()[f.size()], '\0');
+  // Past the content, up to where the position was moved, all is zeros.
+  f.setpos(f.size() + 300000, 0);
+  f.putchar('z');
+  std::string_view all = f.view();
+  ASSERT_EQ(all.size(), text.size() + 1);
+  f.setread(true);
+  f.setpos(static_cast<int>(text.size()), 0);
+  EXPECT_EQ(f.getchar(), 0);
 }
 
 TEST(BufferedFileTest, ReadModeIgnoresWritesAndWriteModeReads) {

@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -136,6 +142,126 @@ TEST(StackTest, ElementAndPeek) {
   s.MakeEmpty();
   EXPECT_EQ(s.Size(), 0);
   EXPECT_FALSE(s.Remove(true));
+}
+
+// Pushing and popping at both ends, inverting, reading by index and
+// emptying, as a double-ended queue would, while the list grows past its
+// room many times and its front wraps around; texts short and long.
+TEST(StackTest, BehavesAsADoubleEndedQueue) {
+  std::mt19937 random(5);
+  Stack s;
+  std::deque<std::string> model;  // front = the list's front
+  bool inverted = false;
+  for (int step = 0; step < 20000; ++step) {
+    std::string text = std::to_string(step) + std::string(random() % 3 == 0 ? 40 : 0, 'x');
+    bool top = random() % 2 == 0;
+    bool front = top != inverted;  // the top is the front unless inverted
+    switch (random() % 7) {
+      case 0:
+      case 1:
+        top ? s.Push(text) : s.PushE(text);
+        front ? model.push_front(text) : model.push_back(text);
+        break;
+      case 2:
+      case 3: {
+        std::string got = top ? s.PopString(true) : s.PopStringE(true);
+        std::string expected;
+        if (!model.empty()) {
+          expected = front ? model.front() : model.back();
+          front ? model.pop_front() : model.pop_back();
+        }
+        ASSERT_EQ(got, expected) << step;
+        break;
+      }
+      case 4:
+        s.Invert();
+        inverted = !inverted;
+        break;
+      case 5:
+        if (!model.empty()) {
+          size_t k = random() % model.size();
+          const StackEntry* e = s.Element(static_cast<int>(k));
+          ASSERT_NE(e, nullptr);
+          ASSERT_STREQ(e->StringRef(), (inverted ? model[model.size() - 1 - k] : model[k]).c_str());
+        }
+        break;
+      default:
+        if (random() % 50 == 0) {
+          s.MakeEmpty();
+          model.clear();
+        }
+        break;
+    }
+    ASSERT_EQ(s.Size(), static_cast<int>(model.size())) << step;
+  }
+}
+
+// What an entry must read as: its kind and its value as text.
+struct EntryModel {
+  int kind = StackEntry::kEmpty;
+  std::string text;
+};
+
+void ExpectReadsAs(const StackEntry& e, const EntryModel& m, int max, int step) {
+  ASSERT_EQ(e.kind(), m.kind) << step;
+  ASSERT_EQ(e.GetString(), m.text) << step;
+  if (m.kind == StackEntry::kString) {
+    ASSERT_EQ(e.StringLen(), static_cast<int>(m.text.size())) << step;
+    ASSERT_STREQ(e.StringRef(), m.text.c_str()) << step;
+    ASSERT_EQ(e.GetInt(), std::atoi(m.text.c_str())) << step;
+  }
+  std::vector<char> dest(static_cast<size_t>(max) + 1, '#');
+  e.GetString(dest.data(), max);
+  ASSERT_EQ(std::string(dest.data()), m.text.substr(0, static_cast<size_t>(max))) << step;
+}
+
+// One entry set again and again, to texts around the length that still
+// fits inside it and to numbers, and handed on by moves: each read gives
+// the last value, and a moved-from entry is empty and takes new values.
+TEST(StackEntryTest, ReusedAndMovedEntriesReadAsTheirLastValue) {
+  std::mt19937 random(7);
+  StackEntry entries[2];
+  EntryModel models[2];
+  for (int step = 0; step < 20000; ++step) {
+    int which = static_cast<int>(random() % 2);
+    StackEntry& e = entries[which];
+    EntryModel& m = models[which];
+    switch (random() % 6) {
+      case 0:
+      case 1: {
+        std::string text = std::to_string(random() % 100000);
+        text += std::string(random() % 40, static_cast<char>('a' + step % 26));
+        e.Set(std::string_view(text));
+        m = {StackEntry::kString, text};
+        break;
+      }
+      case 2: {
+        int i = static_cast<int>(random() % 20001) - 10000;
+        e.Set(i);
+        m = {StackEntry::kInt, std::to_string(i)};
+        break;
+      }
+      case 3: {
+        float f = static_cast<float>(random() % 20001) / 8 - 1250;
+        e.Set(f);
+        char text[64];
+        std::snprintf(text, sizeof text, "%f", f);
+        m = {StackEntry::kFloat, text};
+        break;
+      }
+      case 4:
+        entries[1 - which] = std::move(e);
+        models[1 - which] = m;
+        m = {};
+        break;
+      default:
+        e.SetEmpty();
+        m = {};
+        break;
+    }
+    for (int k = 0; k < 2; ++k)
+      ExpectReadsAs(entries[k], models[k], static_cast<int>(random() % 50), step);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "ui/loadsave.h"
@@ -38,6 +39,16 @@ TEST(KavoTimeTest, SecondsToText) {
     char text[16];
     Sec2KavoTime(text, c.seconds);
     EXPECT_STREQ(text, c.text) << c.seconds;
+  }
+  // Every second of the day as the sum of hours, minutes / 100 and
+  // seconds / 10000 prints with "%2.4f".
+  for (int s = 0; s < 86400; ++s) {
+    char expected[16];
+    char text[16];
+    std::snprintf(expected, sizeof expected, "%2.4f",
+                  (s % 60) * 0.0001 + ((s / 60) % 60) * 0.01 + s / 3600);
+    Sec2KavoTime(text, s);
+    ASSERT_STREQ(text, expected) << s;
   }
 }
 

@@ -154,4 +154,26 @@ TEST(PathSearchTest, NextOffsetAndOrdering) {
   EXPECT_EQ(qsort_stringlist("10, 01 -> 00\r\n", "10, 01 -> 00\r\n"), 0);
 }
 
+// Links are ordered as their texts are, without making the texts: also
+// where that is not the order of the numbers (negative positions, track
+// numbers of three digits or below zero).
+TEST(PathSearchTest, LinksSortAsTheirTexts) {
+  const PathLink links[] = {{5, 1, 0, 1},    {10, 1, 0, 1},   {100, 0, 2, 1}, {-5, 1, 0, 1},
+                            {-12, 1, 0, 1},  {-7, 3, 3, 1},   {7, 100, 0, 1}, {7, -1, 3, 1},
+                            {7, 5, 0, 1},    {25, 12, 3, 1},  {25, 2, 13, 1}, {0, 0, 0, 1},
+                            {99, 99, 99, 1}, {99, 9, 100, 1}, {-1, -1, -1, 1}};
+  auto text = [](const PathLink& l) {
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%d, %02d -> %02d\r\n", l.pos, l.trk, l.along);
+    char made[kPathTextSize];
+    int n = FormatPathText(l, made);
+    EXPECT_EQ(std::string(made, static_cast<size_t>(n)), expected);
+    return std::string(expected);
+  };
+  for (const PathLink& a : links)
+    for (const PathLink& b : links)
+      EXPECT_EQ(PathTextsBefore(a, b), ComparePathTexts(text(a), text(b)) < 0)
+          << text(a) << " / " << text(b);
+}
+
 }  // namespace

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "core/Stack.h"
 #include "rte2int/commands.h"
+#include "tests/rte2int/same_recognition.h"
 
 namespace {
 
@@ -134,32 +136,85 @@ TEST(RecognizerTest, IndexedScanEqualsThePlainScan) {
     bool csv;
     int first, last;
   };
-  const Range ranges[] = {{true, 0, 13},  {true, 14, 102}, {true, 0, 102},  {false, 0, 102},
-                          {false, 1, 6},  {false, 100, 102}, {false, 30, 80}};
-  std::vector<char> a(kRecognizerParamsSize), b(kRecognizerParamsSize);
+  const Range ranges[] = {{true, 0, 13}, {true, 14, 102},   {true, 0, 102}, {false, 0, 102},
+                          {false, 1, 6}, {false, 100, 102}, {false, 30, 80}};
   int matches = 0;
   for (int round = 0; round < 40; ++round) {
     std::string text = RandomRouteText(rng, 400);
-    auto fa = BufferedFile::FromText(text);
-    auto fb = BufferedFile::FromText(text);
-    for (const Range& range : ranges) {
-      for (int pos = -1; pos < static_cast<int>(text.size()); ++pos) {
-        fa->setpos(pos, 0);
-        fa->getchar();
-        fb->setpos(pos, 0);
-        fb->getchar();
-        int ia = GetNextCommand(fa.get(), range.csv, a.data(), range.first, range.last);
-        int ib = GetNextCommandUnindexed(fb.get(), range.csv, b.data(), range.first, range.last);
-        ASSERT_EQ(ia, ib) << "at " << pos << " in: " << text;
-        ASSERT_EQ(fa->getpos(), fb->getpos()) << "at " << pos << " in: " << text;
-        if (ia != kCmdNone) {
-          ASSERT_STREQ(a.data(), b.data()) << "at " << pos << " in: " << text;
-          ++matches;
-        }
+    for (const Range& range : ranges)
+      matches += ExpectRecognitionAsThePlainWalk(text, range.csv, range.first, range.last, "");
+  }
+  EXPECT_GT(matches, 1000);  // the text really exercises the patterns
+}
+
+// Text written after a pattern: each pattern character filled in the way
+// the input may meet it (white space, numbers, free text with separators,
+// "@" for ")", letters in either case), now and then a character spoiled.
+std::string FromPattern(const char* pattern, std::mt19937& rng) {
+  static const char* const spaces[] = {"", " ", "\t", "  ", "\r\n", "\n"};
+  static const char* const numbers[] = {"1", "-2.5", "25", ".", "007", "1-2"};
+  static const char* const texts[] = {"a", "x y", "a;b", "a,b", "A(B)", "1;2;3", "", "q@r"};
+  std::string text;
+  for (const char* p = pattern; *p; ++p) {
+    char c = *p;
+    if (c == '\xA3')
+      text += spaces[rng() % 6];
+    else if (c == '+')
+      text += numbers[rng() % 6];
+    else if (c == '*')
+      text += texts[rng() % 8];
+    else if (c == '!' || c == '&' || c == '\xA7')
+      text += " ,\r@)"[rng() % (c == '\xA7' ? 5 : 3)];
+    else if (c == '%')
+      text += "\r\n"[rng() % 2];
+    else if (c == ')')
+      text += rng() % 4 == 0 ? '@' : ')';
+    else if (c >= '1' && c <= '9')
+      continue;
+    else
+      text += rng() % 3 == 0 ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+    if (rng() % 40 == 0) text += "x\0\xFF;,"[rng() % 5];
+  }
+  return text;
+}
+
+// Every pattern of both tables, met by texts made after it: the compiled
+// patterns and the start index find what the plain walk finds.
+TEST(RecognizerTest, EveryPatternMatchesAsThePlainWalk) {
+  std::mt19937 rng(2024);
+  int matches = 0;
+  for (bool csv : {true, false}) {
+    const char(*table)[kCommandFieldSize] = csv ? csvcom : rwcom;
+    for (int index = 0; index < kCommandCount; ++index) {
+      if (table[index][0] == '\0') continue;
+      for (int round = 0; round < 30; ++round) {
+        std::string text = " " + FromPattern(table[index], rng) + ", " +
+                           FromPattern(table[rng() % kCommandCount], rng);
+        matches += ExpectRecognitionAsThePlainWalk(text, csv, 0, kCommandCount - 1,
+                                                   "pattern " + std::to_string(index));
       }
     }
   }
-  EXPECT_GT(matches, 1000);  // the text really exercises the patterns
+  EXPECT_GT(matches, 5000);
+}
+
+// Trying the comma-separated entries and then the sectioned ones in one
+// call gives what the two calls give.
+TEST(RecognizerTest, BothTablesInOneCallEqualTwoCalls) {
+  std::mt19937 rng(99);
+  auto twoCalls = [](BufferedFile* f, char* p) {
+    int index = GetNextCommand(f, true, p, 0, 13);
+    if (index != kCmdNone) return index;
+    index = GetNextCommand(f, false, p, 0, 102);
+    return index == kCmdNone ? index : index + 1000;
+  };
+  auto oneCall = [](BufferedFile* f, char* p) {
+    bool csv = false;
+    int index = GetNextCommandInEither(f, p, 0, 13, 0, 102, &csv);
+    return index == kCmdNone || csv ? index : index + 1000;
+  };
+  for (int round = 0; round < 20; ++round)
+    ExpectSameRecognition(RandomRouteText(rng, 400), twoCalls, oneCall, "");
 }
 
 std::vector<std::string> Sift(const std::string& text) {

@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "core/rteprocs.h"
 #include "rte2int/cleanint.h"
 #include "rte2int/dump.h"
-#include "tests/rte2int/read_route.h"
 #include "test_support.h"
+#include "tests/rte2int/read_route.h"
 #include "ui/loadsave.h"
 
 namespace {
@@ -142,6 +143,32 @@ TEST_F(RouteReadingTest, FailuresReturnZero) {
   ASSERT_TRUE(WriteFile("linewright.tmp/inside", "x"));
   ASSERT_TRUE(WriteFile("route.csv", "With Track\n0,\n"));
   EXPECT_EQ(Route2Intermediate("route.csv", nullptr), 0);
+}
+
+// An error that ends preprocessing or the script drops the rest of the
+// route; such a route is not read as if it were whole, and no intermediate
+// file is written from it.
+TEST_F(RouteReadingTest, ARouteCutShortIsNotRead) {
+  const struct {
+    const char* file;
+    int type;
+    const char* route;
+  } cases[] = {
+      {"cut.csv", kRouteCsv, "With Track\n0, .pitch 1,\n#macro<none>\n25, .pitch 2,\n"},
+      {"cut.scr", kRouteScript, "With Track\n0, .pitch 1,\n#endrepeat<>\n25, .pitch 2,\n"},
+  };
+  for (const auto& c : cases) {
+    global.routetype = static_cast<signed char>(c.type);
+    ASSERT_TRUE(WriteFile(c.file, c.route));
+    messages_.errors.clear();
+    EXPECT_EQ(Route2Intermediate(c.file, nullptr), 0) << c.file;
+    EXPECT_FALSE(FileExists("linewright.tmp")) << c.file;
+    EXPECT_FALSE(messages_.errors.empty()) << c.file;
+  }
+  // A missing $Include loses only that file: the rest is read.
+  global.routetype = kRouteCsv;
+  ASSERT_TRUE(WriteFile("holes.csv", "With Track\n0, $Include(none.csv) .pitch 1,\n"));
+  EXPECT_EQ(Route2Intermediate("holes.csv", nullptr), 1);
 }
 
 class RecordingProgress : public platform::ProgressSink {

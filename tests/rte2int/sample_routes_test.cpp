@@ -14,6 +14,7 @@
 #include "rte2int/recognizer.h"
 #include "rte2int/rte2int.h"
 #include "test_support.h"
+#include "tests/rte2int/same_recognition.h"
 #include "ui/loadsave.h"
 
 namespace {
@@ -55,27 +56,11 @@ TEST(SampleRoutesTest, IntermediateFilesMatchTheExpectedOnes) {
 }
 
 TEST(SampleRoutesTest, IndexedRecognizerAgreesWithThePlainScan) {
-  std::vector<char> a(kRecognizerParamsSize), b(kRecognizerParamsSize);
   for (const SampleRoute& sample : kSamples) {
     std::string text = ReadFile(SourcePath(sample.path));
     ASSERT_FALSE(text.empty()) << sample.path;
-    auto fa = BufferedFile::FromText(text);
-    auto fb = BufferedFile::FromText(text);
-    for (bool csv : {true, false}) {
-      for (int pos = -1; pos < static_cast<int>(text.size()); ++pos) {
-        fa->setpos(pos, 0);
-        fa->getchar();
-        fb->setpos(pos, 0);
-        fb->getchar();
-        int ia = GetNextCommand(fa.get(), csv, a.data(), 0, kCommandCount - 1);
-        int ib = GetNextCommandUnindexed(fb.get(), csv, b.data(), 0, kCommandCount - 1);
-        ASSERT_EQ(ia, ib) << sample.path << " at " << pos;
-        ASSERT_EQ(fa->getpos(), fb->getpos()) << sample.path << " at " << pos;
-        if (ia >= 0) {
-          ASSERT_STREQ(a.data(), b.data()) << sample.path << " at " << pos;
-        }
-      }
-    }
+    for (bool csv : {true, false})
+      ExpectRecognitionAsThePlainWalk(text, csv, 0, kCommandCount - 1, sample.path);
   }
 }
 

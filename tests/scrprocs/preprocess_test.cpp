@@ -171,6 +171,19 @@ TEST_F(PreProcessTest, SubstitutionsThatMultiplyStop) {
   EXPECT_EQ(messages_.errors[0], "$sub command, the route grows too large.");
 }
 
+// The bound counts growth only: a route longer than the bound itself is
+// preprocessed whole, its $ functions at the end included.
+TEST_F(PreProcessTest, ALongRouteIsNotTakenForGrowth) {
+  std::string text(16 * 1024 * 1024 + 100, 'x');
+  text += "$Rnd(3;3)$sub(0)=a,$sub(0)";
+  bool ok = false;
+  std::string out = Preprocessed(text, &ok);
+  EXPECT_TRUE(ok);
+  EXPECT_TRUE(messages_.errors.empty());
+  EXPECT_EQ(out.size(), 16u * 1024 * 1024 + 100 + 2);
+  EXPECT_EQ(out.substr(out.size() - 2), "3a");
+}
+
 TEST_F(PreProcessTest, DollarFunctions) {
   const struct {
     const char* in;
