@@ -10,11 +10,15 @@ namespace {
 // checks rare without touching much memory that is never written.
 constexpr int kZeroStep = 64 * 1024;
 constexpr int kMaxCapacity = 0x7FFFFFF0;
+// The least room a stage's output starts with. Small routes are the common
+// case, and a buffer that grows costs little; a smaller start keeps each
+// run of a small route from mapping and unmapping a large block.
+constexpr int kLeastOutputSize = 64 * 1024;
 }  // namespace
 
 int BufferedFile::OutputSizeFor(long long expected) {
   long long room = expected + expected / 4;
-  if (room < kStageOutputSize) return kStageOutputSize;
+  if (room < kLeastOutputSize) return kLeastOutputSize;
   return room > kMaxCapacity - kSpare ? kMaxCapacity - kSpare : static_cast<int>(room);
 }
 
