@@ -1,7 +1,6 @@
 #include "cli/arguments.h"
 
 #include <charconv>
-#include <filesystem>
 
 #include "platform/files.h"
 #include "ui/loadsave.h"
@@ -36,12 +35,6 @@ bool ParseInt(const std::string& text, long long min, long long max, long long* 
   if (v < min || v > max) return false;
   *out = v;
   return true;
-}
-
-std::string AbsolutePath(const std::string& path) {
-  std::error_code ec;
-  std::filesystem::path absolute = std::filesystem::absolute(path, ec);
-  return ec ? path : absolute.string();
 }
 
 void ChooseRouteFile(const std::string& path) {

@@ -36,10 +36,6 @@ struct UsageError {
 // file's path as the user gave it ("." when it names no folder).
 void ChooseRouteFile(const std::string& path);
 
-// The path made absolute against the working folder, for messages; as
-// given when that fails.
-std::string AbsolutePath(const std::string& path);
-
 // Whole number in [min, max] from text; false when it is not one.
 bool ParseInt(const std::string& text, long long min, long long max, long long* out);
 

@@ -37,4 +37,12 @@ int RunFailure(const std::string& message);
 // --help, help COMMAND and --version.
 int RunSubcommand(const std::vector<std::string>& args);
 
+// Flushes standard output; when anything written to it was lost, says so
+// ("linewright: could not write to standard output: ...") and returns 1,
+// otherwise `status`. A command that failed already keeps its message.
+int CheckStandardOutput(int status);
+// The message for lost output with the reason of `error_number` (an errno
+// value; 0 when unknown); returns 1.
+int OutputLost(int error_number);
+
 #endif

@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cstdio>
 #include <iostream>
 
@@ -19,6 +20,8 @@ int DumpCommand(const std::vector<std::string>& args) {
   if (args[0].compare(0, 2, "--") == 0) return UsageFailure("dump", "unknown option " + args[0]);
   if (args.size() != 1) return UsageFailure("dump", "expected one FILE");
   std::string error;
+  errno = 0;
   if (!DumpIntermediateFile(args[0], std::cout, &error)) return RunFailure(error);
+  if (!std::cout.flush()) return OutputLost(errno);
   return kExitOk;
 }

@@ -8,6 +8,7 @@
 #include "cli/generate_options.h"
 #include "cli/terminal.h"
 #include "int2rte/int2tech.h"
+#include "platform/files.h"
 #include "platform/random.h"
 #include "sigsys/sigsys.h"
 #include "ui/loadsave.h"
@@ -23,7 +24,7 @@ std::string Messages(int count) {
 std::string Summary(const GenerateRequest& request, std::uint32_t seed, double seconds,
                     int messages) {
   std::string what = request.kind == kRunChart
-                         ? "Chart written to " + AbsolutePath(kChartFileName)
+                         ? "Chart written to " + platform::AbsolutePath(kChartFileName)
                          : "Route written to " + global.outroutepath;
   char time[32];
   std::snprintf(time, sizeof time, "%.2f s", seconds);
@@ -50,7 +51,7 @@ void PrintGenerateHelp() {
       "values; the options of a run are saved for the next one in %s%s.\n"
       "Messages of the run are printed as they come; the run still writes its output\n"
       "and ends with one summary line.\n\nthe run:\n",
-      AbsolutePath(kConfigFileName).c_str(), saved ? "" : " (not written yet)");
+      platform::AbsolutePath(kConfigFileName).c_str(), saved ? "" : " (not written yet)");
   for (const RunOption& option : RunOptions())
     PrintOption(option.name, option.value, option.meaning,
                 option.default_value == nullptr
@@ -86,6 +87,10 @@ int GenerateCommand(const std::vector<std::string>& args) {
     seed = platform::SeedRandomFromClock();
   // Nothing is saved until the folders, the route and the train are found.
   if (!ApplyGenerateRequest(request, std::time(nullptr), &error)) return RunFailure(error);
+
+  // Two runs in one working folder share its files: the second waits.
+  platform::FileLock lock;
+  if (!LockWorkingFolder(&lock, &error)) return RunFailure(error);
 
   std::unique_ptr<TerminalProgress> progress;
   if (StderrIsTerminal()) progress = std::make_unique<TerminalProgress>();

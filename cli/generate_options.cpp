@@ -5,9 +5,11 @@
 #include "cli/arguments.h"
 #include "core/rteprocs.h"
 #include "platform/files.h"
+#include "platform/filesystem.h"
 #include "platform/random.h"
 #include "sigsys/sigsys.h"
 #include "sigsys/sigsys_list.h"
+#include "ui/route_list.h"
 #include "ui/run.h"
 #include "ui/start_options.h"
 
@@ -92,6 +94,37 @@ bool Fail(std::string* error, const std::string& message) {
   return false;
 }
 
+// The value with its control characters written as escapes, for a message.
+std::string Escaped(const std::string& value) {
+  std::string out;
+  for (char c : value) {
+    unsigned char u = static_cast<unsigned char>(c);
+    if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (u < 0x20 || u == 0x7F) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", u);
+      out += hex;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+// Folders, the executable and the signal system's name are kept one a line
+// in the configuration file: a line break would shift every later line.
+bool CheckSavedText(const std::string& dashed, const std::string& value, std::string* error) {
+  if (!HasControlCharacter(value)) return true;
+  return Fail(error, dashed +
+                         " expects a value without line breaks or other control characters, got '" +
+                         Escaped(value) + "'");
+}
+
 // Stores one saved option's value; false with a message when it is
 // malformed.
 bool SetSavedOption(const SavedOption& option, const std::string& value,
@@ -120,12 +153,14 @@ bool SetSavedOption(const SavedOption& option, const std::string& value,
       request->has_start_time = true;
       return true;
     case SavedKind::kSignalSystem:
+      if (!CheckSavedText(dashed, value, error)) return false;
       request->signal_system_given = true;
       request->signal_system = value;
       return true;
     case SavedKind::kFolder:
     {
       if (value.empty()) return Fail(error, dashed + " expects a non-empty value");
+      if (!CheckSavedText(dashed, value, error)) return false;
       std::string folder = value;
       DropTrailingSeparator(&folder);
       if (option.text == &Settings::simexe) {
@@ -306,6 +341,8 @@ bool ParseGenerateArguments(const std::vector<std::string>& args, GenerateReques
         return Fail(error, "--route expects a " + std::string(kRouteKinds) + " file, got '" + value + "'");
       request->route = value;
     } else if (option == "train") {
+      std::string bad = RouteBreakingCharacters(value);
+      if (!bad.empty()) return Fail(error, "--train: " + TrainNameProblem(Escaped(value), bad));
       request->train = value;
     } else if (option == "kind") {
       if (value == "launch")
@@ -337,8 +374,13 @@ bool ParseGenerateArguments(const std::vector<std::string>& args, GenerateReques
 bool ApplyGenerateRequest(const GenerateRequest& request, std::time_t now, std::string* error) {
   if (!CheckFolders(request, error)) return false;
   ChooseRouteFile(request.route);
-  if (!platform::IsRegularFile(request.route))
-    return Fail(error, "route '" + request.route + "' not found");
+  std::string route_text;
+  if (!platform::Files().ReadFile(request.route, &route_text)) {
+    if (platform::Files().LastError() == platform::FileError::kNotFound)
+      return Fail(error, "route '" + request.route + "' not found");
+    return Fail(error, "cannot read the route " +
+                           platform::FileErrorDetail(request.route, platform::Files().LastError()));
+  }
   global.trainname = request.train;
   std::string trainData =
       platform::JoinPath(platform::JoinPath(global.trainfolder, global.trainname), "train.dat");

@@ -33,5 +33,8 @@ int main(int argc, char** argv) {
   platform::ReturnLargeBlocksToTheSystem();
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) return WithoutSubcommand(argc, argv);
-  return RunSubcommand(args);
+  int status = RunSubcommand(args);
+  // What was printed must have arrived: a full disk or a closed pipe
+  // behind standard output is a failure, not a silent success.
+  return CheckStandardOutput(status);
 }

@@ -1,10 +1,11 @@
+#include <cerrno>
 #include <cstdio>
 #include <iostream>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
-#include "platform/files.h"
+#include "platform/filesystem.h"
 #include "platform/random.h"
 #include "scrprocs/scrprocs.h"
 #include "ui/loadsave.h"
@@ -60,12 +61,17 @@ int ScriptCommand(const std::vector<std::string>& args) {
     }
   }
   if (file.empty()) return UsageFailure("script", "FILE is required");
-  if (!platform::IsRegularFile(file)) return RunFailure("cannot read '" + file + "'");
+  std::string probe;
+  if (!platform::Files().ReadFile(file, &probe))
+    return RunFailure("cannot read " +
+                      platform::FileErrorDetail(file, platform::Files().LastError()));
 
   if (has_seed)
     platform::SeedRandom(static_cast<std::uint32_t>(seed));
   else
     platform::SeedRandomFromClock();
+  // The saved route folder bounds what the route's includes may reach.
+  LoadConfig();
   ChooseRouteFile(file);
   global.trainname = train;
 
@@ -73,8 +79,9 @@ int ScriptCommand(const std::vector<std::string>& args) {
   platform::ScopedMessageSink scoped(&messages);
   std::string text;
   bool ok = ScriptRouteText(file.c_str(), &text);
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fflush(stdout);
+  errno = 0;
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+    return OutputLost(errno);
   if (!ok && messages.error_count() == 0) return RunFailure("cannot read '" + file + "'");
   return ok && messages.error_count() == 0 ? kExitOk : kExitFailed;
 }

@@ -3,6 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/generate_options.h"
+#include "platform/files.h"
 #include "sigsys/sigsys.h"
 #include "ui/loadsave.h"
 
@@ -19,7 +20,7 @@ int SettingsCommand(const std::vector<std::string>& args) {
   if (!args.empty()) return UsageFailure("settings", "unexpected argument '" + args[0] + "'");
   ResetGlobals();
   bool found = LoadConfig();
-  std::printf("settings file: %s%s\n\n", AbsolutePath(kConfigFileName).c_str(),
+  std::printf("settings file: %s%s\n\n", platform::AbsolutePath(kConfigFileName).c_str(),
               found ? "" : " (not written yet: these are the defaults)");
   std::string system = sigsys.name.empty() ? kDefaultSignalSystem : sigsys.name;
   // Folders first, then the start options.

@@ -1,9 +1,11 @@
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
+#include "platform/file_error.h"
 #include "ui/version.h"
 
 namespace {
@@ -37,7 +39,8 @@ void PrintOverview() {
   for (const Subcommand& s : kSubcommands) std::printf("  %-16s %s\n", s.name, s.summary);
   std::printf(
       "\nThe working folder holds linewright10_2.cfg (the saved settings), log.txt,\n"
-      "linewright.tmp and chart.html, and the signal systems (a folder each).\n"
+      "linewright.tmp and chart.html, and the signal systems (a folder each). A run\n"
+      "holds linewright.lock there: a second run in the same folder waits for it.\n"
       "Run 'linewright help COMMAND' for a command's options.\n");
 }
 
@@ -96,6 +99,23 @@ int UsageFailure(const std::string& command, const std::string& message) {
 int RunFailure(const std::string& message) {
   std::fprintf(stderr, "linewright: %s\n", message.c_str());
   return kExitFailed;
+}
+
+int OutputLost(int error_number) {
+  std::string reason = error_number == 0
+                           ? "output was lost"
+                           : platform::FileErrorText(platform::FileErrorFromErrno(error_number));
+  return RunFailure("could not write to standard output: " + reason);
+}
+
+int CheckStandardOutput(int status) {
+  errno = 0;
+  bool flushed = std::fflush(stdout) == 0;
+  int number = flushed ? 0 : errno;
+  if (flushed && !std::ferror(stdout)) return status;
+  // A command that printed its own message about it said it already.
+  if (status == kExitFailed) return status;
+  return OutputLost(number);
 }
 
 int RunSubcommand(const std::vector<std::string>& args) {

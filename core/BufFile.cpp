@@ -2,20 +2,23 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 
-#include "platform/files.h"
+#include "platform/filesystem.h"
 
 namespace {
 // Clearing ahead of the content in steps of this many bytes keeps the
 // checks rare without touching much memory that is never written.
 constexpr int kZeroStep = 64 * 1024;
 constexpr int kMaxCapacity = 0x7FFFFFF0;
+// The least room a stage's output starts with. Small routes are the common
+// case, and a buffer that grows costs little; a smaller start keeps each
+// run of a small route from mapping and unmapping a large block.
+constexpr int kLeastOutputSize = 64 * 1024;
 }  // namespace
 
 int BufferedFile::OutputSizeFor(long long expected) {
   long long room = expected + expected / 4;
-  if (room < kStageOutputSize) return kStageOutputSize;
+  if (room < kLeastOutputSize) return kLeastOutputSize;
   return room > kMaxCapacity - kSpare ? kMaxCapacity - kSpare : static_cast<int>(room);
 }
 
@@ -41,17 +44,15 @@ BufferedFile::BufferedFile(int size, bool growable) : growable_(growable) {
 BufferedFile::BufferedFile(const char* path, bool crToBlank) : readmode_(true) {
   if (path == nullptr) return;
   path_ = path;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return;
-  in.seekg(0, std::ios::end);
-  std::streamoff fileSize = in.tellg();
-  if (fileSize < 0 || fileSize > kMaxCapacity - kSpare) return;
-  in.seekg(0, std::ios::beg);
-  if (!Allocate(static_cast<size_t>(fileSize) + kSpare)) return;
+  // Through the file system in use: only a regular file is read, and a
+  // named pipe never makes the reading wait.
+  std::string bytes;
+  if (!platform::Files().ReadFile(path_, &bytes)) return;
+  if (bytes.size() > static_cast<size_t>(kMaxCapacity - kSpare)) return;
+  if (!Allocate(bytes.size() + kSpare)) return;
   char* data = data_.get();
-  in.read(data, fileSize);
-  if (in.gcount() != fileSize) return;
-  std::memset(data + fileSize, 0, kSpare);
+  if (!bytes.empty()) std::memcpy(data, bytes.data(), bytes.size());
+  std::memset(data + bytes.size(), 0, kSpare);
   zeroed_ = capacity_;
   length_ = static_cast<int>(std::strlen(data));
   if (crToBlank) std::replace(data, data + length_, '\r', ' ');

@@ -29,8 +29,8 @@ class BufferedFile {
   // Size of the write buffers the stages create by default.
   static constexpr int kStageOutputSize = 0x100000;
   // Room for a stage's output that comes out about `expected` characters
-  // long: a quarter more than that, and at least kStageOutputSize, so that
-  // the buffer seldom has to grow.
+  // long: a quarter more than that, and at least 64 KiB, so that the
+  // buffer seldom has to grow.
   static int OutputSizeFor(long long expected);
 
   // An empty write buffer with room for `size` characters. With `growable`

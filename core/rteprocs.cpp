@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/files.h"
 #include "platform/messages.h"
 
 bool ErrorMessage(const char* message, const char* detail) {
@@ -17,10 +18,7 @@ bool ErrorMessage(const char* message, const char* detail) {
 }
 
 void log(const char* text) {
-  std::FILE* f = std::fopen("log.txt", "ab");
-  if (f == nullptr) return;
-  std::fprintf(f, "%s\n", text ? text : "");
-  std::fclose(f);
+  platform::AppendToFile("log.txt", std::string(text ? text : "") + "\n");
 }
 
 void Trim(char* text) {
@@ -71,7 +69,8 @@ void CropFloat(char* text) {
 }
 
 bool FileExists(const char* path) {
-  if (path == nullptr) return false;
+  // Only a regular file: opening a named pipe would wait for a writer.
+  if (path == nullptr || !platform::IsRegularFile(path)) return false;
   std::FILE* f = std::fopen(path, "rb");
   if (f == nullptr) return false;
   std::fclose(f);

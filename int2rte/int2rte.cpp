@@ -10,6 +10,7 @@
 #include "int2rte/randomize.h"
 #include "int2rte/readhelpers.h"
 #include "int2rte/writerstate.h"
+#include "platform/filesystem.h"
 #include "platform/messages.h"
 #include "rte2int/commands.h"
 #include "rte2int/intermediate.h"
@@ -67,7 +68,7 @@ void WriteRouteEnd(WriterState& state) {
 bool Intermediate2Route(platform::ProgressSink* progress) {
   log("Intermediate2Route started");
   BufferedFile in(kIntermediateFileName, false);
-  if (!in.working()) return false;
+  if (!in.working()) return ReportIntermediateNotRead();
   // The route comes out about half again as long as the intermediate file.
   BufferedFile out(BufferedFile::OutputSizeFor(in.size() + in.size() / 2LL), true);
   if (!out.working()) return false;
@@ -111,6 +112,9 @@ bool Intermediate2Route(platform::ProgressSink* progress) {
   LogRepeatedMessages(messages);
   if (!out.flush(global.outroutepath.c_str())) {
     log("Intermediate2Route: could not save the route");
+    // The old route stays: the new one replaces it only once written whole.
+    ErrorMessage("Could not write the route:",
+                 platform::LastFileErrorDetail().c_str());
     return false;
   }
   log("exiting Intermediate2Route");

@@ -7,6 +7,7 @@
 #include "core/mheader.h"
 #include "core/numtext.h"
 #include "core/rteprocs.h"
+#include "platform/filesystem.h"
 #include "int2rte/readhelpers.h"
 #include "rte2int/commands.h"
 #include "rte2int/intermediate.h"
@@ -192,7 +193,10 @@ void TakeLine(Chart& chart, int index, Stack* fields, BufferedFile* out) {
 
 int Intermediate2Tech(platform::ProgressSink* progress) {
   BufferedFile in(kIntermediateFileName, false);
-  if (!in.working()) return 0;
+  if (!in.working()) {
+    ReportIntermediateNotRead();
+    return 0;
+  }
   // A row of sixteen tracks' cells for every few lines: the page comes out
   // several times as long as the intermediate file (it grows from there).
   BufferedFile out(BufferedFile::OutputSizeFor(in.size() * 2LL), true);
@@ -217,6 +221,10 @@ int Intermediate2Tech(platform::ProgressSink* progress) {
   }
 
   out.putstring(kChartTail);
-  if (!out.flush(kChartFileName)) return 0;
+  if (!out.flush(kChartFileName)) {
+    ErrorMessage("Could not write the technical diagram:",
+                 platform::LastFileErrorDetail().c_str());
+    return 0;
+  }
   return 1;
 }

@@ -8,8 +8,11 @@
 #include "core/StackEntry.h"
 #include "core/TextBatch.h"
 #include "core/numtext.h"
+#include "core/rteprocs.h"
+#include "platform/filesystem.h"
 #include "rte2int/commands.h"
 #include "rte2int/intermediate.h"
+#include "rte2int/rte2int.h"
 
 bool ReadIntermediateLine(BufferedFile* file, std::string_view* line) {
   std::string_view content = file->view();
@@ -311,4 +314,10 @@ void WriteCommand(BufferedFile* out, int command, Stack* fields) {
   }
   StackFields taken(fields);
   WriteSpelled(out, command, &taken);
+}
+
+bool ReportIntermediateNotRead() {
+  ErrorMessage("Could not read the intermediate file:",
+               platform::LastFileErrorDetail().c_str());
+  return false;
 }

@@ -44,6 +44,10 @@ struct Track {
 // has no length limit and reads over 0xFF bytes. False at the end.
 bool ReadIntermediateLine(BufferedFile* file, std::string_view* line);
 
+// Reports that the intermediate file cannot be read, with the reason the
+// file system gave; returns false.
+bool ReportIntermediateNotRead();
+
 // Splits one intermediate line into its fields and appends them as strings
 // below whatever `fields` holds, so on an empty stack the first field ends
 // up on top. Reading starts at the second byte and stops at a NUL, CR or

@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -9,11 +10,13 @@
 #include <windows.h>
 #else
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 #include "core/rteprocs.h"
+#include "platform/filesystem.h"
 
 namespace platform {
 
@@ -80,22 +83,85 @@ std::string ResolveRoutePath(const std::string& folder, const std::string& relat
 #endif
 }
 
-bool WriteFileReplacing(const std::string& path, const char* data, std::size_t size) {
-  std::string temp = path + ".lwtmp";
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (f == nullptr) return false;
-  bool ok = size == 0 || std::fwrite(data, 1, size, f) == size;
-  if (std::fflush(f) != 0) ok = false;
-  if (std::fclose(f) != 0) ok = false;
-  if (ok) {
-#ifdef _WIN32
-    ok = MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-#else
-    ok = std::rename(temp.c_str(), path.c_str()) == 0;
-#endif
+namespace {
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+// The parts of `path` after "." and ".." are worked out; `*escaped` is set
+// when a ".." would go above the first part.
+std::vector<std::string> NormalParts(const std::string& path, bool* escaped) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = start;
+    while (end < path.size() && !IsSeparator(path[end])) ++end;
+    std::string part = path.substr(start, end - start);
+    start = end + 1;
+    if (part.empty() || part == ".") continue;
+    if (part == "..") {
+      if (parts.empty())
+        *escaped = true;
+      else
+        parts.pop_back();
+      continue;
+    }
+    parts.push_back(part);
   }
-  if (!ok) std::remove(temp.c_str());
-  return ok;
+  return parts;
+}
+
+bool SamePart(const std::string& a, const std::string& b) {
+#ifdef _WIN32
+  return EqualsIgnoringCase(a, b);
+#else
+  return a == b;
+#endif
+}
+
+}  // namespace
+
+bool IsInsideFolder(const std::string& root, const std::string& path) {
+  bool escaped = false;
+  std::vector<std::string> base = NormalParts(AbsolutePath(root), &escaped);
+  std::vector<std::string> target = NormalParts(AbsolutePath(path), &escaped);
+  if (escaped || target.size() < base.size()) return false;
+  for (size_t i = 0; i < base.size(); ++i)
+    if (!SamePart(base[i], target[i])) return false;
+  return true;
+}
+
+bool StaysInside(const std::string& root, const std::string& folder, const std::string& name) {
+  if (!name.empty() && (IsSeparator(name[0]) || (name.size() >= 2 && name[1] == ':'))) return false;
+  return IsInsideFolder(root, folder + "/" + name);
+}
+
+bool WriteFileReplacing(const std::string& path, const char* data, std::size_t size) {
+  return Files().WriteFile(path, data, size);
+}
+
+std::string AbsolutePath(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+  return ec ? path : absolute.string();
+}
+
+void AppendToFile(const std::string& path, const std::string& text) {
+#ifdef _WIN32
+  if (PathExists(path) && !IsRegularFile(path)) return;
+  std::FILE* f = std::fopen(path.c_str(), "ab");
+  if (f == nullptr) return;
+  std::fwrite(text.data(), 1, text.size(), f);
+  std::fclose(f);
+#else
+  int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return;
+  struct stat st {};
+  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    ssize_t written = write(fd, text.data(), text.size());
+    (void)written;  // the log loses a line silently, as it always has
+  }
+  close(fd);
+#endif
 }
 
 std::FILE* OpenNewFile(const std::string& path) {

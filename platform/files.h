@@ -28,9 +28,26 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // is returned.
 std::string ResolveRoutePath(const std::string& folder, const std::string& relative);
 
+// Whether the file `name` that a route in `folder` names (an include)
+// stays inside `root`: `name` is relative (it starts with no "\" or "/"
+// and no drive) and its ".." parts never lead out of `root`. "\" and "/"
+// both separate parts; the folders are made absolute and compared part by
+// part, the way the names are written (no links are followed).
+bool StaysInside(const std::string& root, const std::string& folder, const std::string& name);
+// Whether `path` is `root` or lies inside it, compared the same way.
+bool IsInsideFolder(const std::string& root, const std::string& path);
+
 // Writes `size` bytes to a temporary file beside `path`, then renames it
-// over `path`. False (and the target untouched) when any step fails.
+// over `path`, through the file system in use (Files()). False (and the
+// target untouched) when any step fails; Files().LastError() says why.
 bool WriteFileReplacing(const std::string& path, const char* data, std::size_t size);
+// The path made absolute against the working folder, for messages; as
+// given when that fails.
+std::string AbsolutePath(const std::string& path);
+// Appends `text` to the regular file `path` (creating it); nothing
+// happens when it is anything else (a named pipe is never waited on) or
+// cannot be opened.
+void AppendToFile(const std::string& path, const std::string& text);
 // True when something (a file or a folder) exists at `path`.
 bool PathExists(const std::string& path);
 // Opens a new file `path` for writing bytes, only when nothing of that

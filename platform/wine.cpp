@@ -27,6 +27,8 @@ bool HasDriveLetter(const std::string& path) {
 }
 
 bool IsWindowsProgram(const std::string& path) {
+  // Opening a named pipe would wait for a writer.
+  if (!IsRegularFile(path)) return false;
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (f == nullptr) return false;
   char head[2] = {0, 0};

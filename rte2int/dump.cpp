@@ -1,11 +1,10 @@
 #include "rte2int/dump.h"
 
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/filesystem.h"
 #include "rte2int/commands.h"
 #include "rte2int/intermediate.h"
 
@@ -106,14 +105,9 @@ bool DumpIntermediateFile(const std::string& path, std::ostream& out, std::strin
     if (error) *error = "'" + path + "' is a folder, not an intermediate file";
     return false;
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    if (error) *error = "cannot read '" + path + "'";
-    return false;
-  }
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    if (error) *error = "cannot read '" + path + "'";
+  std::string text;
+  if (!platform::Files().ReadFile(path, &text)) {
+    if (error) *error = "cannot read " + platform::FileErrorDetail(path, platform::Files().LastError());
     return false;
   }
   std::vector<std::string_view> lines = Lines(text);

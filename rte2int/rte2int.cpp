@@ -10,15 +10,21 @@
 #include "core/Stack.h"
 #include "core/mheader.h"
 #include "core/rteprocs.h"
+#include "platform/filesystem.h"
 #include "rte2int/cleanint.h"
 #include "rte2int/commands.h"
 #include "rte2int/recognizer.h"
+#include "rte2int/route_warnings.h"
 #include "scrprocs/scrprocs.h"
 #include "ui/loadsave.h"
 
 const char kIntermediateFileName[] = "linewright.tmp";
 
 namespace {
+
+const char kRouteNotRead[] = "Could not read the route:";
+const char kIntermediateNotWritten[] = "Could not write the intermediate file:";
+const char kOutOfMemory[] = "not enough memory";
 
 // Replaces every UTF-8 byte-order mark in the text by a blank: a mark at
 // the start of the route, or of an included file, would otherwise glue
@@ -196,11 +202,24 @@ struct OwnedBuffer {
   }
 };
 
+// Reports a route that cannot be read, with the reason; returns 0.
+int RouteNotRead(const std::string& detail) {
+  ErrorMessage(kRouteNotRead, detail.c_str());
+  return 0;
+}
+
 int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
   log("Route2Intermediate started");
   OwnedBuffer in;
   in.file = new BufferedFile(routePath, false);
-  if (!in.file->working()) return 0;
+  if (!in.file->working()) return RouteNotRead(platform::LastFileErrorDetail());
+  bool explained = false;
+  {
+    // The whole file, also past a NUL that ends the buffer's content.
+    std::string bytes;
+    platform::Files().ReadFile(routePath, &bytes);
+    explained = WarnAboutRouteText(routePath, bytes);
+  }
 
   // Inserts included files, expands macros and fixes the choices of the
   // route's own $rnd / $sub functions; may replace the buffer.
@@ -221,16 +240,23 @@ int ReadRoute(const char* routePath, platform::ProgressSink* progress) {
 
   OwnedBuffer out;
   out.file = new BufferedFile(BufferedFile::OutputSizeFor(in.file->size()), true);
-  if (!out.file->working()) return 0;
-  if (!RouteText2Intermediate(in.file, out.file, progress)) return 0;
+  if (!out.file->working()) return RouteNotRead(std::string(routePath) + ": " + kOutOfMemory);
+  if (!RouteText2Intermediate(in.file, out.file, progress))
+    return RouteNotRead(std::string(routePath) + ": " + kOutOfMemory);
   in.Free();
 
-  if (!CleanIntFile(out.file, progress)) return 0;
+  if (!CleanIntFile(out.file, progress))
+    return RouteNotRead(std::string(routePath) + ": " + kOutOfMemory);
+  WarnAboutTrackPositions(routePath, out.file->view(), explained);
   out.file->setread(false);
-  bool saved = out.file->flush(kIntermediateFileName);
+  if (!out.file->flush(kIntermediateFileName)) {
+    ErrorMessage(kIntermediateNotWritten,
+                 platform::LastFileErrorDetail().c_str());
+    return 0;
+  }
   out.Free();
   log("exiting Route2Intermediate");
-  return saved ? 1 : 0;
+  return 1;
 }
 
 }  // namespace
@@ -262,6 +288,6 @@ int Route2Intermediate(const char* routePath, platform::ProgressSink* progress) 
   } catch (const std::bad_alloc&) {
     // Out of memory is a failed stage, reported like the others.
     log("failed to allocate memory");
-    return 0;
+    return RouteNotRead(std::string(routePath) + ": " + kOutOfMemory);
   }
 }

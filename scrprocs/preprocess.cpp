@@ -1,9 +1,11 @@
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "core/rteprocs.h"
 #include "platform/files.h"
+#include "platform/filesystem.h"
 #include "scrprocs/directives.h"
 #include "scrprocs/dollar.h"
 #include "scrprocs/dollar_include.h"
@@ -126,10 +128,14 @@ class PreProcessPass {
   void Include() {
     std::string name = ReadName();
     changed_ = true;
+    if (!IncludeAllowed(name)) {
+      Error("#include command, file not found.", platform::JoinPath(global.browsefolder, name));
+      return;
+    }
     std::string path = platform::ResolveRoutePath(global.browsefolder, name);
     BufferedFile file(path.c_str(), false);
     if (!file.working()) {
-      Error("#include command, file not found.", path);
+      Error("#include command, file not found.", MissingFileDetail(path));
       return;
     }
     out_->putstring(file.view());
@@ -153,15 +159,17 @@ class PreProcessPass {
     changed_ = true;
     IncludeFile file = SplitIncludeFile(include.pieces[ChooseIncludeFile(include)]);
     std::string path = platform::ResolveRoutePath(global.browsefolder, file.name);
-    BufferedFile content(path.c_str(), false);
-    if (!content.working()) {
+    std::string written = platform::JoinPath(global.browsefolder, file.name);
+    std::unique_ptr<BufferedFile> content;
+    if (IncludeAllowed(file.name)) content = std::make_unique<BufferedFile>(path.c_str(), false);
+    if (!content || !content->working()) {
       // Only this file's commands are lost; the pass goes on.
       ReportScriptError("$include command, file not found.",
-                        platform::JoinPath(global.browsefolder, file.name).c_str());
+                        (content ? MissingFileDetail(written) : written).c_str());
       include_missing_ = true;
       return;
     }
-    std::string_view text = content.view();
+    std::string_view text = content->view();
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     // Sectioned routes have no bare track positions to move.
     out_->putstring(IncludedText(text, file, global.routetype != kRouteSectioned));
@@ -222,6 +230,23 @@ class PreProcessPass {
     } else {
       Error("#macro command, macro with such name doesn't exist.", name);
     }
+  }
+
+  // Includes reach no file outside the simulator's route folder (or, for
+  // a route kept elsewhere, outside the route's own folder): a route
+  // cannot paste an arbitrary file of the computer into itself.
+  static bool IncludeAllowed(const std::string& name) {
+    const std::string& folder = global.browsefolder;
+    bool in_route_folder =
+        !global.routefolder.empty() && platform::IsInsideFolder(global.routefolder, folder);
+    return platform::StaysInside(in_route_folder ? global.routefolder : folder, folder, name);
+  }
+
+  // The path for a "file not found" message: as it is for a missing file,
+  // with the reason for one that is there but cannot be read.
+  static std::string MissingFileDetail(const std::string& path) {
+    if (platform::Files().LastError() == platform::FileError::kNotFound) return path;
+    return platform::FileErrorDetail(path, platform::Files().LastError());
   }
 
   BufferedFile* in_;

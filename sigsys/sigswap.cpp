@@ -15,9 +15,10 @@
 #include "sigsys/sigsys.h"
 #include "ui/loadsave.h"
 
+const char kSwapRecord[] = "sigswap.linewright";
+
 namespace {
 
-const char kSwapRecord[] = "sigswap.linewright";
 const char kSwapTemp[] = "tempswap.bmp";
 
 const char kEngageFailed[] = "Could not engage custom signal bitmaps of system:";

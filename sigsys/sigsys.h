@@ -87,6 +87,9 @@ bool LoadSignalSystem(bool exchangeBitmaps = true);
 // tells the user.
 bool SwapSignalFiles();
 
+// The record of an exchange, in the working folder.
+extern const char kSwapRecord[];
+
 // Puts back the simulator's own signal files when a swap record left by
 // an earlier run says they were exchanged, and removes the record. Called
 // at the start of every run (the window also at start-up). Harmless when

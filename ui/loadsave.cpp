@@ -2,13 +2,13 @@
 
 #include <climits>
 #include <cstdlib>
-#include <fstream>
 #include <map>
+#include <string_view>
 #include <utility>
 
 #include "core/mheader.h"
 #include "core/rteprocs.h"
-#include "platform/files.h"
+#include "platform/filesystem.h"
 #include "platform/wine.h"
 #include "sigsys/sigsys.h"
 
@@ -18,6 +18,11 @@ const char kConfigFileName[] = "linewright10_2.cfg";
 const char kOutRouteName[] = "linewrighttemp.csv";
 
 namespace {
+
+const char kConfigNotRead[] =
+    "Could not read the settings file; the default settings are used and the file is left as it "
+    "is:";
+const char kConfigNotSaved[] = "Could not save the settings file:";
 
 // A folder line is cut to the longest path: kPathSize less the terminator.
 constexpr size_t kFolderLineMax = kPathSize - 1;
@@ -103,38 +108,66 @@ void SetDefaultFolders(Settings* settings) {
   settings->simexe = "kavo.exe";
 }
 
+bool HasControlCharacter(std::string_view text) {
+  for (char c : text) {
+    unsigned char u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) return true;
+  }
+  return false;
+}
+
+void ReadConfigText(std::string_view text) {
+  // Lines as a line reader gives them: cut at each LF, the last one
+  // without it.
+  size_t pos = 0;
+  auto next = [&](std::string* line) {
+    if (pos >= text.size()) return false;
+    size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    line->assign(text.substr(pos, end - pos));
+    pos = end + 1;
+    return true;
+  };
+  std::string line;
+  std::string* lines1to4[] = {&global.simfolder, &global.routefolder, &global.trainfolder,
+                              &global.simexe};
+  for (std::string* field : lines1to4) {
+    if (!next(&line)) return;
+    if (field == &global.simexe)
+      *field = CleanFolderLine(line);
+    else
+      SetFolderSetting(field, CleanFolderLine(line));
+  }
+  int* line5[] = {&global.developermode, &global.randomtrackquality, &global.randomdwell,
+                  &global.randomtraffic, &global.randomstart, &global.tilting};
+  int* line6[] = {&global.signalmode, &global.adhesionmode, &global.statictrainmode,
+                  &global.alternativechance, &global.timetablemode};
+  int* line7[] = {&global.showerrors, &global.signaldistances, &global.starttime,
+                  &global.loosetimetable};
+  if (next(&line)) ScanNumbers(line, line5, 6);
+  if (next(&line)) ScanNumbers(line, line6, 5);
+  if (next(&line)) ScanNumbers(line, line7, 4);
+  if (next(&line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > static_cast<size_t>(kSignalSystemNameMax)) line.resize(kSignalSystemNameMax);
+    sigsys.name = line;
+  }
+}
+
 bool LoadConfig() {
-  std::ifstream in(kConfigFileName, std::ios::binary);
-  bool found = static_cast<bool>(in);
+  std::string text;
+  platform::FileSystem& files = platform::Files();
+  bool found = files.ReadFile(kConfigFileName, &text);
   if (!found) {
+    // A file that is there but cannot be read is not replaced by the
+    // defaults: SaveConfig leaves it alone too.
+    if (files.LastError() != platform::FileError::kNotFound || platform::PathExists(kConfigFileName))
+      ErrorMessage(kConfigNotRead, platform::LastFileErrorDetail().c_str());
     SetDefaultFolders(&global);
     for (std::string* folder : {&global.simfolder, &global.routefolder, &global.trainfolder})
       SetFolderSetting(folder, *folder);
   } else {
-    std::string line;
-    std::string* lines1to4[] = {&global.simfolder, &global.routefolder, &global.trainfolder,
-                                &global.simexe};
-    for (std::string* field : lines1to4) {
-      if (!std::getline(in, line)) break;
-      if (field == &global.simexe)
-        *field = CleanFolderLine(line);
-      else
-        SetFolderSetting(field, CleanFolderLine(line));
-    }
-    int* line5[] = {&global.developermode, &global.randomtrackquality, &global.randomdwell,
-                    &global.randomtraffic, &global.randomstart, &global.tilting};
-    int* line6[] = {&global.signalmode, &global.adhesionmode, &global.statictrainmode,
-                    &global.alternativechance, &global.timetablemode};
-    int* line7[] = {&global.showerrors, &global.signaldistances, &global.starttime,
-                    &global.loosetimetable};
-    if (std::getline(in, line)) ScanNumbers(line, line5, 6);
-    if (std::getline(in, line)) ScanNumbers(line, line6, 5);
-    if (std::getline(in, line)) ScanNumbers(line, line7, 4);
-    if (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (line.size() > static_cast<size_t>(kSignalSystemNameMax)) line.resize(kSignalSystemNameMax);
-      sigsys.name = line;
-    }
+    ReadConfigText(text);
   }
   global.browsefolder = global.routefolder;
   global.outroutepath = OutRoutePath(global.routefolder);
@@ -142,6 +175,29 @@ bool LoadConfig() {
 }
 
 bool SaveConfig() {
+  const std::string path = platform::AbsolutePath(kConfigFileName);
+  // A line break in a value would shift every later line of the file.
+  const std::pair<const char*, const std::string*> lines[] = {
+      {"simulator folder", &FolderAsSaved(global.simfolder)},
+      {"route folder", &FolderAsSaved(global.routefolder)},
+      {"train folder", &FolderAsSaved(global.trainfolder)},
+      {"simulator executable", &global.simexe},
+      {"signal system name", &sigsys.name}};
+  for (const auto& value : lines) {
+    if (!HasControlCharacter(*value.second)) continue;
+    std::string detail = path + ": the " + value.first +
+                         " holds a line break or another control character, which the file "
+                         "cannot keep; choose one without";
+    ErrorMessage(kConfigNotSaved, detail.c_str());
+    return false;
+  }
+  std::string old;
+  if (platform::PathExists(kConfigFileName) && !platform::Files().ReadFile(kConfigFileName, &old)) {
+    std::string detail = platform::LastFileErrorDetail() +
+                         "; the file exists but cannot be read, so it is left as it is";
+    ErrorMessage(kConfigNotSaved, detail.c_str());
+    return false;
+  }
   std::string text;
   text += FolderAsSaved(global.simfolder) + "\n";
   text += FolderAsSaved(global.routefolder) + "\n";
@@ -162,7 +218,7 @@ bool SaveConfig() {
   text += join({global.showerrors, global.signaldistances, global.starttime, global.loosetimetable});
   text += sigsys.name;
   if (!platform::WriteFileReplacing(kConfigFileName, text.data(), text.size())) {
-    ErrorMessage("Could not save the settings file:", kConfigFileName);
+    ErrorMessage(kConfigNotSaved, platform::LastFileErrorDetail().c_str());
     return false;
   }
   return true;

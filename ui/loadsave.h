@@ -2,6 +2,7 @@
 #define LINEWRIGHT_UI_LOADSAVE_H
 
 #include <string>
+#include <string_view>
 
 // Values of the radio-button settings. They are the ids of the start
 // options' buttons and are stored as such in the configuration file.
@@ -60,9 +61,15 @@ void ResetGlobals();
 void SetDefaultFolders(Settings* settings);
 // Reads the configuration file (or sets the default folders when there is
 // none), then derives browsefolder and outroutepath from routefolder.
-// False when there was no configuration file.
+// False when there was no configuration file; a file that is there but
+// cannot be read is reported and counts as none.
 bool LoadConfig();
-// Writes the configuration file. On failure reports it and returns false.
+// The settings of a configuration file's text, over what `global` holds.
+void ReadConfigText(std::string_view text);
+// Writes the configuration file. On failure reports it (the file and the
+// reason) and returns false. A file that exists but cannot be read is
+// never overwritten, nor is a value with a line break or another control
+// character written.
 bool SaveConfig();
 // Sets one of the folder settings (simfolder, routefolder, trainfolder)
 // from the text the user or the configuration file gave: the field holds
@@ -73,6 +80,8 @@ void SetFolderSetting(std::string* field, std::string written);
 // A field of `global` as the configuration file stores it: the text it
 // was set from while it still holds that folder, else the field itself.
 const std::string& FolderAsSaved(const std::string& field);
+// True when `text` holds a byte below 0x20 or 0x7F.
+bool HasControlCharacter(std::string_view text);
 // Removes one trailing "\" or "/" from a folder setting, unless the
 // folder is a root such as "c:\" or "/".
 void DropTrailingSeparator(std::string* folder);

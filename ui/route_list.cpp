@@ -82,12 +82,38 @@ bool FillRouteList(const std::string& folder, std::vector<std::string>* entries)
   return true;
 }
 
+std::string RouteBreakingCharacters(const std::string& name) {
+  std::string found;
+  for (char c : name) {
+    std::string shown;
+    if (c == ',')
+      shown = "','";
+    else if (c == ';')
+      shown = "';'";
+    else if (c == '\n' || c == '\r')
+      shown = "a line break";
+    else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+      shown = "a control character";
+    if (shown.empty() || found.find(shown) != std::string::npos) continue;
+    found += (found.empty() ? "" : ", ") + shown;
+  }
+  return found;
+}
+
+std::string TrainNameProblem(const std::string& name, const std::string& characters) {
+  return "the train name '" + name + "' holds " + characters +
+         ", which would end the route's train command and corrupt the route; rename the "
+         "train's folder without them";
+}
+
 bool FillTrainList(const std::string& folder, std::vector<std::string>* entries) {
   std::vector<platform::DirEntry> listing;
   if (!platform::ListDirectory(folder, &listing)) return false;
   entries->clear();
   for (const platform::DirEntry& e : listing) {
     if (!e.is_directory || e.name == "." || e.name == ".." || e.name.size() >= kNameLimit) continue;
+    // A train whose name would corrupt the route cannot be chosen.
+    if (!RouteBreakingCharacters(e.name).empty()) continue;
     std::string data = platform::ResolveRoutePath(platform::JoinPath(folder, e.name), "train.dat");
     if (platform::IsRegularFile(data)) entries->push_back(e.name);
   }

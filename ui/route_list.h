@@ -19,9 +19,17 @@ enum class EntryKind { kFolder, kRoute, kOther };
 bool FillRouteList(const std::string& folder, std::vector<std::string>* entries);
 
 // Fills `entries` with the subfolders of `folder` that hold "train.dat"
-// (found in any letter case). False, `entries` unchanged, when the folder
+// (found in any letter case), leaving out those whose names hold
+// RouteBreakingCharacters. False, `entries` unchanged, when the folder
 // cannot be listed.
 bool FillTrainList(const std::string& folder, std::vector<std::string>* entries);
+
+// The characters of a train name that would end the route's train command
+// (",", ";", line breaks and other control characters), described for a
+// message ("',', a line break"); empty when there are none.
+std::string RouteBreakingCharacters(const std::string& name);
+// The message for such a name.
+std::string TrainNameProblem(const std::string& name, const std::string& characters);
 
 // A folder entry begins with a blank and ends with ")".
 EntryKind ClassifyEntry(const std::string& entry);

@@ -4,15 +4,18 @@
 #include "int2rte/int2rte.h"
 #include "int2rte/int2tech.h"
 #include "platform/files.h"
+#include "platform/filesystem.h"
 #include "platform/messages.h"
 #include "platform/process.h"
 #include "rte2int/rte2int.h"
 #include "sigsys/sigsys.h"
 #include "ui/loadsave.h"
+#include "ui/route_list.h"
 #include "ui/simstart.h"
 #include "ui/turnout_signs.h"
 
 const char kDeveloperCode[] = "40372958";
+const char kLockFileName[] = "linewright.lock";
 
 std::string SimulatorProgram() { return platform::JoinPath(global.simfolder, global.simexe); }
 
@@ -47,13 +50,44 @@ void InstallMissingTurnoutSigns() {
 
 }  // namespace
 
+bool LockWorkingFolder(platform::FileLock* lock, std::string* error) {
+  bool busy = false;
+  std::string reason;
+  if (lock->Acquire(kLockFileName, kRunLockWaitMs, &busy, &reason)) return true;
+  std::string folder = platform::AbsolutePath(".");
+  if (busy)
+    *error = "another run of Linewright is using the working folder " + folder + " (it holds " +
+             kLockFileName + "); wait until it has finished and run again";
+  else
+    *error = "cannot lock the working folder " + folder + ": " + kLockFileName + ": " + reason;
+  return false;
+}
+
 bool GenerationRun(int kind, platform::ProgressSink* progress) {
+  if (kind == kRunCancel) return false;
+  platform::FileLock lock;
+  std::string error;
+  if (!LockWorkingFolder(&lock, &error)) {
+    ErrorMessage("Could not start the run:", error.c_str());
+    return false;
+  }
   if (!WriteRunOutput(kind, progress)) return false;
   return kind != kRunLaunch || StartSimulator();
 }
 
 bool WriteRunOutput(int kind, platform::ProgressSink* progress) {
   if (kind == kRunCancel) return false;
+  // A train name that would end a route command corrupts the route.
+  std::string bad = RouteBreakingCharacters(global.trainname);
+  if (!bad.empty()) {
+    ErrorMessage("The train cannot be used:", TrainNameProblem(global.trainname, bad).c_str());
+    return false;
+  }
+  // What an earlier run that was killed half-way through a write left.
+  for (const std::string& written :
+       {std::string(kIntermediateFileName), std::string(kChartFileName),
+        std::string(kConfigFileName), std::string(kSwapRecord), global.outroutepath})
+    platform::RemoveStaleTemporaryFile(written);
   // The log holds this run from its start, signal bitmaps included.
   platform::RemoveFile("log.txt");
   // Bitmaps a launch exchanged stay for the simulator until the next start.
@@ -69,20 +103,14 @@ bool WriteRunOutput(int kind, platform::ProgressSink* progress) {
     platform::ProgressStage stage(progress, "reading route");
     read = Route2Intermediate(routePath.c_str(), progress);
   }
-  if (!read) {
-    // Writing from an older intermediate file would give the wrong route.
-    ErrorMessage("Could not read the route:", routePath.c_str());
-    return false;
-  }
+  // Writing from an older intermediate file would give the wrong route;
+  // the stage said what failed.
+  if (!read) return false;
   if (kind == kRunChart) {
     // A chart run writes no route, so the last run's route goes.
     platform::RemoveFile(global.outroutepath);
     platform::ProgressStage stage(progress, "writing chart");
-    if (!Intermediate2Tech(progress)) {
-      ErrorMessage("Could not write the technical diagram:", kChartFileName);
-      return false;
-    }
-    return true;
+    return Intermediate2Tech(progress) != 0;
   }
   bool written;
   {
@@ -90,10 +118,8 @@ bool WriteRunOutput(int kind, platform::ProgressSink* progress) {
     // The writer replaces the old route only once the new one is written.
     written = Intermediate2Route(progress);
   }
-  if (!written) {
-    ErrorMessage("Could not write the route:", global.outroutepath.c_str());
-    return false;
-  }
+  // The writer said what failed.
+  if (!written) return false;
   InstallMissingTurnoutSigns();
   return true;
 }

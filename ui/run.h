@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_lock.h"
 #include "platform/progress.h"
 
 // What the user asked the start options for.
@@ -13,6 +14,16 @@ enum RunKind { kRunLaunch = 1, kRunCancel = 2, kRunCreate = 6, kRunChart = 7 };
 // written route carries as its developer id.
 extern const char kDeveloperCode[];
 
+// The lock file in the working folder, beside the configuration file, that
+// keeps two runs in one working folder from writing over each other's
+// files; and how long a run waits for the other one to end.
+extern const char kLockFileName[];
+constexpr int kRunLockWaitMs = 5000;
+// Takes the working folder's lock for a run. False, with a message for
+// the user in `error` that names the folder, when another run held it for
+// the whole wait or the lock file cannot be opened.
+bool LockWorkingFolder(platform::FileLock* lock, std::string* error);
+
 // The simulator's command line for the log and the user:
 // simfolder\simexe "outroutepath", plus " /d=40372958" in developer mode.
 std::string SimulatorCommandLine();
@@ -20,7 +31,8 @@ std::string SimulatorCommandLine();
 std::string SimulatorProgram();
 std::vector<std::string> SimulatorArguments();
 
-// One generation run over the route chosen in `global`: puts back signal
+// One generation run over the route chosen in `global`, holding the
+// working folder's lock (LockWorkingFolder) throughout: puts back signal
 // bitmaps an earlier launch left exchanged, loads the chosen signal system
 // (a launch also exchanges its bitmaps), reads the route, then writes the
 // route (create, launch) or the chart (chart), and for a launch starts the
@@ -35,7 +47,9 @@ bool GenerationRun(int kind, platform::ProgressSink* progress);
 // launch run it installs the turnout signs that are missing in the
 // simulator's object folder (saying so through the message sink's note).
 // The stages are labelled for the progress sink: "reading route",
-// "running script", "writing route", "writing chart".
+// "running script", "writing route", "writing chart". The caller holds
+// the working folder's lock. A train name with RouteBreakingCharacters is
+// refused; temporary files that a killed run left are removed first.
 bool WriteRunOutput(int kind, platform::ProgressSink* progress);
 // Starts the simulator on the written route; false after a reported
 // failure.

@@ -4,10 +4,11 @@
 #include <fstream>
 
 #include "platform/files.h"
+#include "platform/filesystem.h"
 
 namespace {
 
-constexpr std::streamsize kDescriptionMax = 4090;
+constexpr std::size_t kDescriptionMax = 4090;
 
 }  // namespace
 
@@ -15,12 +16,11 @@ TrainInfo ReadTrainInfo(const std::string& trainfolder, const std::string& train
   TrainInfo info;
   info.name = trainname;
   const std::string folder = platform::JoinPath(trainfolder, trainname);
-  std::ifstream text(platform::ResolveRoutePath(folder, "train.txt"), std::ios::binary);
-  if (text) {
-    info.description.resize(kDescriptionMax);
-    text.read(&info.description[0], kDescriptionMax);
-    info.description.resize(static_cast<size_t>(text.gcount()));
-  }
+  // Through the file system: a train.txt that is a named pipe is refused
+  // instead of waited on.
+  std::string text;
+  if (platform::Files().ReadFile(platform::ResolveRoutePath(folder, "train.txt"), &text))
+    info.description = text.substr(0, kDescriptionMax);
   info.train_picture = platform::ResolveRoutePath(folder, "train.bmp");
   info.panel_pictures = {platform::ResolveRoutePath(folder, "panel2.bmp"),
                          platform::ResolveRoutePath(folder, "panel.bmp")};
@@ -62,6 +62,8 @@ bool BitmapHeaderWithinLimits(std::string_view header, long long fileBytes) {
 }
 
 bool BitmapWithinLimits(const std::string& path) {
+  // A picture that is a named pipe would make the opening wait.
+  if (!platform::IsRegularFile(path)) return false;
   std::ifstream file(path, std::ios::binary | std::ios::ate);
   if (!file) return false;
   const long long size = static_cast<long long>(file.tellg());

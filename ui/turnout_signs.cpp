@@ -1,5 +1,8 @@
 #include "ui/turnout_signs.h"
 
+#include <cerrno>
+
+#include "platform/file_error.h"
 #include "platform/files.h"
 
 namespace {
@@ -39,8 +42,10 @@ bool InstallTurnoutSigns(const std::string& simfolder, TurnoutSignInstall* resul
   for (const TurnoutSign& sign : kTurnoutSigns) {
     if (platform::IsRegularFile(platform::ResolveRoutePath(folder, sign.name))) continue;
     std::string path = platform::JoinPath(folder, sign.name);
+    errno = 0;
     if (!platform::WriteNewFile(path, reinterpret_cast<const char*>(sign.data), sign.size)) {
-      result->error = "cannot write '" + path + "'";
+      result->error =
+          "cannot write " + platform::FileErrorDetail(path, platform::FileErrorFromErrno(errno));
       return false;
     }
     result->installed.push_back(sign.name);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_runner.h"
 #include "cli/generate_options.h"
 #include "platform/files.h"
 #include "test_support.h"
@@ -17,10 +18,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-using Outcome = ProgramRun;
-
-std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+using namespace cli_test;
 
 // Text that a regular expression matches as it stands (paths hold "\" and
 // "." on Windows).
@@ -32,49 +30,6 @@ std::string RegexQuoted(const std::string& text) {
   }
   return quoted;
 }
-
-// Runs the built program in the working folder, standard input empty.
-Outcome Linewright(const std::vector<std::string>& args) {
-  // Never a display: "linewright" alone must not open a window here.
-  ScopedEnvironment no_display("DISPLAY", nullptr);
-  ScopedEnvironment no_wayland("WAYLAND_DISPLAY", nullptr);
-  ScopedEnvironment no_platform("QT_QPA_PLATFORM", nullptr);
-  return RunProgram(LINEWRIGHT_PROGRAM, args);
-}
-
-// A copy of the sample installation without the turnout signs, in the
-// scratch folder "kavo", and the options that point a run at it.
-class InstallationTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    fs::copy(SourcePath("sample/kavo"), dir_.File("kavo"), fs::copy_options::recursive);
-    fs::remove_all(dir_.File("kavo/railway/object/LINEWRIGHT"));
-  }
-
-  std::vector<std::string> Generate(std::vector<std::string> more) const {
-    std::vector<std::string> args = {"generate", "--route", Route("Starter/starter.csv"),
-                                     "--train", "Blue Arrow", "--kind", "create",
-                                     "--sim-folder", dir_.File("kavo"), "--route-folder",
-                                     dir_.File("kavo/railway/route"), "--train-folder",
-                                     dir_.File("kavo/train")};
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-  }
-  std::string Route(const std::string& name) const { return dir_.File("kavo/railway/route/" + name); }
-  // The written route's path as the program makes it, with its own separator.
-  std::string WrittenPath() const {
-    return platform::JoinPath(dir_.File("kavo/railway/route"), "linewrighttemp.csv");
-  }
-  std::string Written() const { return ReadFile(Route("linewrighttemp.csv")); }
-  std::string Signs() const {
-    std::string signs = dir_.File("kavo");
-    for (const char* part : {"railway", "object", "LINEWRIGHT", "objs"})
-      signs = platform::JoinPath(signs, part);
-    return signs;
-  }
-
-  ScratchDir dir_;
-};
 
 TEST(CommandLine, ExitStatusesAndFirstWords) {
   ScratchDir dir;
@@ -99,7 +54,7 @@ TEST(CommandLine, ExitStatusesAndFirstWords) {
        "linewright: route 'missing.csv' not found"},
       {{"script"}, 2, "linewright: FILE is required"},
       {{"script", "route.csv", "--seeds", "1"}, 2, "linewright: unknown option --seeds"},
-      {{"script", "missing.csv"}, 1, "linewright: cannot read 'missing.csv'"},
+      {{"script", "missing.csv"}, 1, "linewright: cannot read missing.csv: no such file or folder"},
       {{"dump", "."}, 1, "linewright: '.' is a folder, not an intermediate file"},
       {{"dump", "route.csv"}, 1,
        "linewright: 'route.csv' is not an intermediate file: line 1 does not parse: field 1 runs "

@@ -26,6 +26,31 @@ TEST(RandomTest, ClassicFifteenBitSequence) {
   }
 }
 
+TEST(FilesTest, IncludesStayInsideTheirRoot) {
+  struct Case {
+    const char* folder;  // the route's folder, below the root "/kavo/route"
+    const char* name;
+    bool inside;
+  } cases[] = {
+      {"/kavo/route/Starter", "x.txt", true},
+      {"/kavo/route/Starter", "..\\common\\x.txt", true},
+      {"/kavo/route/Starter", "../common/./x.txt", true},
+      {"/kavo/route/Starter/", "a/../../x.txt", true},
+      {"/kavo/route/Starter", "..\\..\\x.txt", false},
+      {"/kavo/route/Starter", "../../route/x.txt", true},
+      {"/kavo/route/Starter", "../../route2/x.txt", false},
+      {"/kavo/route/Starter", "/etc/passwd", false},
+      {"/kavo/route/Starter", "\\etc\\passwd", false},
+      {"/kavo/route/Starter", "c:\\x.txt", false},
+      {"/kavo/route/Starter", "../../../../../../../../etc/passwd", false},
+      {"/kavo/route", "..", false},
+      {"/kavo/route", "", true},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(platform::StaysInside("/kavo/route", c.folder, c.name), c.inside)
+        << c.folder << " + " << c.name;
+}
+
 TEST(ProgressTest, PercentIsClampedAndSafe) {
   EXPECT_EQ(platform::ProgressPercent(0, 0), 100);
   EXPECT_EQ(platform::ProgressPercent(5, 0), 100);

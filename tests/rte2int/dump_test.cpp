@@ -82,7 +82,7 @@ TEST(DumpTest, MissingFileIsAnError) {
   std::ostringstream out;
   std::string error;
   EXPECT_FALSE(DumpIntermediateFile("none.tmp", out, &error));
-  EXPECT_EQ(error, "cannot read 'none.tmp'");
+  EXPECT_EQ(error, "cannot read none.tmp: no such file or folder");
 }
 
 }  // namespace

@@ -119,7 +119,9 @@ TEST_F(ConfigTest, FailedSaveIsReported) {
   ASSERT_TRUE(WriteFile(blocker + "/x", "x"));
   EXPECT_FALSE(SaveConfig());
   ASSERT_EQ(messages.errors.size(), 1u);
-  EXPECT_EQ(messages.errors[0], "Could not save the settings file:\n\nlinewright10_2.cfg");
+  EXPECT_EQ(messages.errors[0], "Could not save the settings file:\n\n" +
+                                    platform::AbsolutePath(blocker) +
+                                    ": is a folder (move it away or choose another file)");
 }
 
 // Off Windows the folders are found in the Wine prefix, on Windows they

@@ -32,6 +32,9 @@ TEST(TrainListTest, ListsFoldersHoldingTrainDatInAnyCase) {
   WriteFile(dir.File("blue/TRAIN.DAT"), "");
   WriteFile(dir.File("Workshop/notes.txt"), "");
   WriteFile(dir.File("train.dat"), "");  // the folder itself is no train
+  // Names that would end the route's train command cannot be chosen.
+  WriteFile(dir.File("Class 50, blue/train.dat"), "");
+  WriteFile(dir.File("a;b/train.dat"), "");
   std::vector<std::string> entries;
   ASSERT_TRUE(FillTrainList(dir.path(), &entries));
   EXPECT_EQ(entries, (std::vector<std::string>{"blue", "Red"}));

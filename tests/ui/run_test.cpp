@@ -42,8 +42,8 @@ TEST(GenerationRunTest, StopsWhenTheRouteCannotBeRead) {
 
   EXPECT_FALSE(GenerationRun(kRunCreate, nullptr));
   ASSERT_EQ(messages.errors.size(), 1u);
-  EXPECT_EQ(messages.errors[0],
-            "Could not read the route:\n\n" + dir.path() + kSep + "missing.csv");
+  EXPECT_EQ(messages.errors[0], "Could not read the route:\n\n" + dir.path() + kSep +
+                                    "missing.csv: no such file or folder");
   // The old route stays and nothing was written from the stale file.
   EXPECT_EQ(ReadFile(global.outroutepath), "old route");
   EXPECT_EQ(ReadFile("log.txt").find("old log"), std::string::npos);
@@ -77,6 +77,34 @@ TEST(GenerationRunTest, LabelsEachStageForTheProgressBar) {
   progress.stages.clear();
   ASSERT_TRUE(WriteRunOutput(kRunChart, &progress));
   EXPECT_EQ(progress.stages, "+reading route +running script - - +writing chart - ");
+}
+
+TEST(GenerationRunTest, AWindowRunIsRefusedWhileLockedOrWithACorruptingTrain) {
+  ScratchDir dir;
+  RecordedMessages messages;
+  ResetGlobals();
+  sigsys = SignalSystem();
+  WriteFile(dir.File("r.csv"), "With Track\r\n0,\r\n");
+  global.browsefolder = dir.path();
+  global.routefile = "r.csv";
+  global.routetype = kRouteCsv;
+  global.outroutepath = dir.File("linewrighttemp.csv");
+  global.trainname = "Class 50, blue";
+  EXPECT_FALSE(GenerationRun(kRunCreate, nullptr));
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_EQ(messages.errors[0].find(
+                "The train cannot be used:\n\nthe train name 'Class 50, blue' holds ','"),
+            0u);
+  EXPECT_FALSE(platform::PathExists(global.outroutepath));
+
+  global.trainname = "Blue";
+  platform::FileLock other;
+  bool busy = false;
+  std::string reason;
+  ASSERT_TRUE(other.Acquire(kLockFileName, 0, &busy, &reason));
+  platform::FileLock second;
+  EXPECT_FALSE(second.Acquire(kLockFileName, 200, &busy, &reason));
+  EXPECT_TRUE(busy);
 }
 
 TEST(GenerationRunTest, CancelDoesNothing) {
