@@ -207,6 +207,22 @@ bool CheckFolders(const GenerateRequest& request, std::string* error) {
   return true;
 }
 
+// A folder named `name` (letter case aside) whose sigsys.txt is there but
+// cannot be read (a named pipe, a folder, no permission) is not listed as
+// installed; this says why, or is empty.
+std::string UnreadableSignalSystem(const std::string& name) {
+  std::vector<platform::DirEntry> entries;
+  if (!platform::ListDirectory(".", &entries)) return "";
+  for (const platform::DirEntry& e : entries) {
+    if (!e.is_directory || !EqualsIgnoringCase(e.name, name)) continue;
+    std::string path = platform::ResolveRoutePath(e.name, kSignalSystemFile);
+    std::string bytes;
+    if (!platform::PathExists(path) || platform::Files().ReadFile(path, &bytes)) continue;
+    return "the signal system '" + name + "' cannot be read: " + platform::LastFileErrorDetail();
+  }
+  return "";
+}
+
 // The installed signal system that `name` names (letter case aside when
 // nothing matches exactly), or "Kavo Default"; false with the list of the
 // installed ones.
@@ -225,6 +241,8 @@ bool ChooseSignalSystem(const std::string& name, std::string* chosen, std::strin
     *chosen = match->name;
     return true;
   }
+  std::string unreadable = UnreadableSignalSystem(name);
+  if (!unreadable.empty()) return Fail(error, unreadable);
   std::string list;
   for (const SignalSystemEntry& s : installed)
     list += (list.empty() ? "" : ", ") + ("'" + s.name + "' (folder " + s.folder + ")");

@@ -41,6 +41,8 @@ TEST_F(RobustnessTest, NamedPipesAreRefusedAtOnce) {
   ASSERT_EQ(mkfifo(Route("Starter/pipe.inc").c_str(), 0644), 0);
   ASSERT_EQ(mkfifo(dir_.File("pipe.csv").c_str(), 0644), 0);
   WriteFile(Route("Starter/piped.csv"), "#include<pipe.inc>\r\n0,\r\n");
+  fs::create_directory(dir_.File("Piped"));
+  ASSERT_EQ(mkfifo(dir_.File("Piped/sigsys.txt").c_str(), 0644), 0);
   const std::string not_regular = "not a regular file (a named pipe, a device or a socket)";
   struct Case {
     std::vector<std::string> args;
@@ -53,6 +55,8 @@ TEST_F(RobustnessTest, NamedPipesAreRefusedAtOnce) {
       {{"script", "pipe.csv"}, 1, "linewright: cannot read pipe.csv: "},
       {{"dump", "pipe.csv"}, 1, "linewright: cannot read pipe.csv: "},
       {Generate({"--route", "pipe.csv"}), 1, "linewright: cannot read the route pipe.csv: "},
+      {Generate({"--signal-system", "Piped"}), 1,
+       "linewright: the signal system 'Piped' cannot be read: "},
   };
   for (const Case& c : cases) {
     auto started = std::chrono::steady_clock::now();
