@@ -236,7 +236,14 @@ bool ListDirectory(const std::string& folder, std::vector<DirEntry>* entries) {
   while (struct dirent* e = readdir(dir)) {
     DirEntry entry;
     entry.name = e->d_name;
-    entry.is_directory = IsDirectory(JoinPath(folder, entry.name));
+    // The entry's type comes with it on most file systems; only a link or
+    // an unknown type needs a look at what the name leads to.
+    if (e->d_type == DT_DIR)
+      entry.is_directory = true;
+    else if (e->d_type != DT_LNK && e->d_type != DT_UNKNOWN)
+      entry.is_directory = false;
+    else
+      entry.is_directory = IsDirectory(JoinPath(folder, entry.name));
     entries->push_back(entry);
   }
   closedir(dir);
