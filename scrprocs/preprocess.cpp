@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -32,10 +33,17 @@ constexpr int kCopyRun = 64 * 1024;
 
 class PreProcessPass {
  public:
-  // `limit`: the largest text the route may grow to.
+  // `limit`: the largest text the route may grow to. `missing_reported`:
+  // the missing $Include files already reported in this reading, kept
+  // across passes.
   PreProcessPass(BufferedFile* in, BufferedFile* out, platform::ProgressSink* progress,
-                 long long limit)
-      : in_(in), out_(out), progress_(progress), limit_(limit), dollar_includes_(in->view()) {}
+                 long long limit, std::set<std::string>* missing_reported)
+      : in_(in),
+        out_(out),
+        progress_(progress),
+        limit_(limit),
+        missing_reported_(missing_reported),
+        dollar_includes_(in->view()) {}
 
   // Runs the pass over the whole input; false after an error (the output
   // then holds the text processed up to it).
@@ -163,9 +171,11 @@ class PreProcessPass {
     std::unique_ptr<BufferedFile> content;
     if (IncludeAllowed(file.name)) content = std::make_unique<BufferedFile>(path.c_str(), false);
     if (!content || !content->working()) {
-      // Only this file's commands are lost; the pass goes on.
-      ReportScriptError("$include command, file not found.",
-                        (content ? MissingFileDetail(written) : written).c_str());
+      // Only this file's commands are lost; the pass goes on. A macro may
+      // repeat the directive thousands of times: each file is said once.
+      std::string detail = content ? MissingFileDetail(written) : written;
+      if (missing_reported_->insert(detail).second)
+        ReportScriptError("$include command, file not found.", detail.c_str());
       include_missing_ = true;
       return;
     }
@@ -253,6 +263,7 @@ class PreProcessPass {
   BufferedFile* out_;
   platform::ProgressSink* progress_;
   long long limit_;
+  std::set<std::string>* missing_reported_;
   SubstitutionLists subs_;
   DollarIncludeFinder dollar_includes_;
   bool changed_ = false;
@@ -274,6 +285,7 @@ bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress, boo
   ResetUserMacros();
   const long long limit = route->size() + kMaxRouteGrowth;
   bool include_missing = false;
+  std::set<std::string> missing_reported;
   for (int pass = 1;; ++pass) {
     log("PreProcessRoute started");
     BufferedFile* out = new BufferedFile(BufferedFile::OutputSizeFor(route->size()), true);
@@ -281,7 +293,7 @@ bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress, boo
       delete out;
       return false;
     }
-    PreProcessPass run(route, out, progress, limit);
+    PreProcessPass run(route, out, progress, limit, &missing_reported);
     bool ok = run.Run();
     delete route;
     route = out;

@@ -103,6 +103,16 @@ TEST_F(DollarIncludeTest, MissingFileIsReportedAndOnlyItsTextIsLost) {
   ASSERT_EQ(messages_.errors.size(), 1u);
   EXPECT_EQ(messages_.errors[0], "$include command, file not found.\n\n" +
                                      platform::JoinPath(scratch_.path(), "sub\\nope.csv"));
+  // Repeated by a macro over several passes, a missing file is said once;
+  // each other missing file once more.
+  messages_.errors.clear();
+  std::string text = "#definemacro<m>$Include(gone.csv)$Include(nope.csv)#endmacro<>";
+  for (int i = 0; i < 50; ++i) text += "#macro<m>$Include(nope.csv)";
+  Preprocessed(text, &ok);
+  EXPECT_FALSE(ok);
+  ASSERT_EQ(messages_.errors.size(), 2u);
+  EXPECT_NE(messages_.errors[0].find("nope.csv"), std::string::npos);
+  EXPECT_NE(messages_.errors[1].find("gone.csv"), std::string::npos);
   // A ":" followed by no number belongs to the name.
   messages_.errors.clear();
   Preprocessed("$Include(pos.csv:x)", &ok);
