@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <memory>
-#include <set>
 #include <string>
 #include <string_view>
 
@@ -10,6 +9,7 @@
 #include "scrprocs/directives.h"
 #include "scrprocs/dollar.h"
 #include "scrprocs/dollar_include.h"
+#include "scrprocs/included_files.h"
 #include "scrprocs/script_errors.h"
 #include "scrprocs/scrprocs.h"
 #include "scrprocs/uservars.h"
@@ -33,16 +33,15 @@ constexpr int kCopyRun = 64 * 1024;
 
 class PreProcessPass {
  public:
-  // `limit`: the largest text the route may grow to. `missing_reported`:
-  // the missing $Include files already reported in this reading, kept
-  // across passes.
+  // `limit`: the largest text the route may grow to. `included`: the files
+  // this reading has included, kept across its passes.
   PreProcessPass(BufferedFile* in, BufferedFile* out, platform::ProgressSink* progress,
-                 long long limit, std::set<std::string>* missing_reported)
+                 long long limit, IncludedFiles* included)
       : in_(in),
         out_(out),
         progress_(progress),
         limit_(limit),
-        missing_reported_(missing_reported),
+        included_(included),
         dollar_includes_(in->view()) {}
 
   // Runs the pass over the whole input; false after an error (the output
@@ -136,18 +135,16 @@ class PreProcessPass {
   void Include() {
     std::string name = ReadName();
     changed_ = true;
-    if (!IncludeAllowed(name)) {
-      Error("#include command, file not found.", platform::JoinPath(global.browsefolder, name));
+    IncludedFiles::File& file = included_->Find(name);
+    std::string_view text;
+    if (!included_->Text(file, &text)) {
+      Error("#include command, file not found.",
+            file.allowed ? MissingFileDetail(file.path, file.error)
+                         : platform::JoinPath(global.browsefolder, name));
       return;
     }
-    std::string path = platform::ResolveRoutePath(global.browsefolder, name);
-    BufferedFile file(path.c_str(), false);
-    if (!file.working()) {
-      Error("#include command, file not found.", MissingFileDetail(path));
-      return;
-    }
-    out_->putstring(file.view());
-    CheckGrowth("#include command, the route grows too large (circular includes?).", path);
+    out_->putstring(text);
+    CheckGrowth("#include command, the route grows too large (circular includes?).", file.path);
   }
 
   void Dollar() {
@@ -165,25 +162,26 @@ class PreProcessPass {
 
   void IncludeDollarFile(const DollarInclude& include) {
     changed_ = true;
-    IncludeFile file = SplitIncludeFile(include.pieces[ChooseIncludeFile(include)]);
-    std::string path = platform::ResolveRoutePath(global.browsefolder, file.name);
-    std::string written = platform::JoinPath(global.browsefolder, file.name);
-    std::unique_ptr<BufferedFile> content;
-    if (IncludeAllowed(file.name)) content = std::make_unique<BufferedFile>(path.c_str(), false);
-    if (!content || !content->working()) {
+    IncludeFile chosen = SplitIncludeFile(include.pieces[ChooseIncludeFile(include)]);
+    IncludedFiles::File& file = included_->Find(chosen.name);
+    std::string_view text;
+    if (!included_->Text(file, &text)) {
       // Only this file's commands are lost; the pass goes on. A macro may
       // repeat the directive thousands of times: each file is said once.
-      std::string detail = content ? MissingFileDetail(written) : written;
-      if (missing_reported_->insert(detail).second)
-        ReportScriptError("$include command, file not found.", detail.c_str());
+      if (!file.missing_said) {
+        std::string written = platform::JoinPath(global.browsefolder, chosen.name);
+        ReportScriptError(
+            "$include command, file not found.",
+            (file.allowed ? MissingFileDetail(written, file.error) : written).c_str());
+        file.missing_said = true;
+      }
       include_missing_ = true;
       return;
     }
-    std::string_view text = content->view();
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     // Sectioned routes have no bare track positions to move.
-    out_->putstring(IncludedText(text, file, global.routetype != kRouteSectioned));
-    CheckGrowth("$include command, the route grows too large (circular includes?).", path);
+    out_->putstring(IncludedText(text, chosen, global.routetype != kRouteSectioned));
+    CheckGrowth("$include command, the route grows too large (circular includes?).", file.path);
   }
 
   void DropNotes() {
@@ -242,28 +240,18 @@ class PreProcessPass {
     }
   }
 
-  // Includes reach no file outside the simulator's route folder (or, for
-  // a route kept elsewhere, outside the route's own folder): a route
-  // cannot paste an arbitrary file of the computer into itself.
-  static bool IncludeAllowed(const std::string& name) {
-    const std::string& folder = global.browsefolder;
-    bool in_route_folder =
-        !global.routefolder.empty() && platform::IsInsideFolder(global.routefolder, folder);
-    return platform::StaysInside(in_route_folder ? global.routefolder : folder, folder, name);
-  }
-
   // The path for a "file not found" message: as it is for a missing file,
   // with the reason for one that is there but cannot be read.
-  static std::string MissingFileDetail(const std::string& path) {
-    if (platform::Files().LastError() == platform::FileError::kNotFound) return path;
-    return platform::FileErrorDetail(path, platform::Files().LastError());
+  static std::string MissingFileDetail(const std::string& path, platform::FileError error) {
+    if (error == platform::FileError::kNotFound) return path;
+    return platform::FileErrorDetail(path, error);
   }
 
   BufferedFile* in_;
   BufferedFile* out_;
   platform::ProgressSink* progress_;
   long long limit_;
-  std::set<std::string>* missing_reported_;
+  IncludedFiles* included_;
   SubstitutionLists subs_;
   DollarIncludeFinder dollar_includes_;
   bool changed_ = false;
@@ -285,7 +273,7 @@ bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress, boo
   ResetUserMacros();
   const long long limit = route->size() + kMaxRouteGrowth;
   bool include_missing = false;
-  std::set<std::string> missing_reported;
+  IncludedFiles included;
   for (int pass = 1;; ++pass) {
     log("PreProcessRoute started");
     BufferedFile* out = new BufferedFile(BufferedFile::OutputSizeFor(route->size()), true);
@@ -293,7 +281,7 @@ bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress, boo
       delete out;
       return false;
     }
-    PreProcessPass run(route, out, progress, limit, &missing_reported);
+    PreProcessPass run(route, out, progress, limit, &included);
     bool ok = run.Run();
     delete route;
     route = out;

@@ -1,0 +1,60 @@
+#include "scrprocs/included_files.h"
+
+#include "platform/files.h"
+#include "platform/filesystem.h"
+#include "ui/loadsave.h"
+
+namespace {
+
+// Texts of included files kept in memory for one reading, at most.
+constexpr std::size_t kHeldTextBudget = 64 * 1024 * 1024;
+
+}  // namespace
+
+IncludedFiles::File& IncludedFiles::Find(const std::string& name) {
+  auto found = files_.find(name);
+  if (found != files_.end()) return found->second;
+  File& file = files_[name];
+  file.allowed = Allowed(name);
+  if (!file.allowed) return file;
+  file.path = platform::ResolveRoutePath(global.browsefolder, name);
+  BufferedFile read(file.path.c_str(), false);
+  if (!read.working()) {
+    file.error = platform::Files().LastError();
+    if (file.error == platform::FileError::kNone) file.error = platform::FileError::kInputOutput;
+    return file;
+  }
+  std::string_view text = read.view();
+  if (held_ + text.size() <= kHeldTextBudget) {
+    file.text.assign(text);
+    file.held = true;
+    held_ += text.size();
+  }
+  return file;
+}
+
+bool IncludedFiles::Text(File& file, std::string_view* text) {
+  if (!file.allowed || file.error != platform::FileError::kNone) return false;
+  if (file.held) {
+    *text = file.text;
+    return true;
+  }
+  reread_ = std::make_unique<BufferedFile>(file.path.c_str(), false);
+  if (!reread_->working()) {
+    file.error = platform::Files().LastError();
+    if (file.error == platform::FileError::kNone) file.error = platform::FileError::kInputOutput;
+    return false;
+  }
+  *text = reread_->view();
+  return true;
+}
+
+// Includes reach no file outside the simulator's route folder (or, for a
+// route kept elsewhere, outside the route's own folder): a route cannot
+// paste an arbitrary file of the computer into itself.
+bool IncludedFiles::Allowed(const std::string& name) {
+  const std::string& folder = global.browsefolder;
+  bool in_route_folder =
+      !global.routefolder.empty() && platform::IsInsideFolder(global.routefolder, folder);
+  return platform::StaysInside(in_route_folder ? global.routefolder : folder, folder, name);
+}
