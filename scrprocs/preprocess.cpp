@@ -26,7 +26,8 @@ constexpr int kMaxPasses = 32;
 // memory runs out. The route's own text does not count: a route may grow by
 // this much beyond the size it was read with (no route grows nearly as
 // much).
-constexpr long long kMaxRouteGrowth = 16 * 1024 * 1024;
+constexpr long long kDefaultRouteGrowth = 16 * 1024 * 1024;
+long long route_growth_limit = kDefaultRouteGrowth;
 // Plain text is copied in runs of at most this many characters, so that the
 // progress still moves through a long run.
 constexpr int kCopyRun = 64 * 1024;
@@ -261,6 +262,10 @@ class PreProcessPass {
 
 }  // namespace
 
+long long RouteGrowthLimit() { return route_growth_limit; }
+
+void SetRouteGrowthLimit(long long bytes) { route_growth_limit = bytes < 0 ? 0 : bytes; }
+
 bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress) {
   bool cut = false;
   return PreProcessRoute(route, progress, &cut);
@@ -271,7 +276,7 @@ bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress, boo
   // Macros belong to one route: a new reading starts without any, while
   // the later passes below keep what earlier passes defined.
   ResetUserMacros();
-  const long long limit = route->size() + kMaxRouteGrowth;
+  const long long limit = route->size() + route_growth_limit;
   bool include_missing = false;
   IncludedFiles included;
   for (int pass = 1;; ++pass) {

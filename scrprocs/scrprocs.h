@@ -17,6 +17,13 @@ bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress);
 // rest of the route was dropped.
 bool PreProcessRoute(BufferedFile*& route, platform::ProgressSink* progress, bool* cut);
 
+// How much preprocessing may grow a route beyond the size it was read
+// with (16 MiB unless set). Includes or macros that multiply themselves
+// stop there with an error. The fuzzers set a smaller bound, so that such
+// inputs stay within their time limit under the sanitizers.
+long long RouteGrowthLimit();
+void SetRouteGrowthLimit(long long bytes);
+
 // Runs the randomizer script of a script route; replaces `route` by the
 // result. Empties the user tables first. False after a reported error.
 bool ProcessSCR(BufferedFile*& route, platform::ProgressSink* progress);

@@ -13,6 +13,7 @@
 #include "fuzz/fuzz_support.h"
 #include "fuzz/fuzz_targets.h"
 #include "platform/messages.h"
+#include "scrprocs/scrprocs.h"
 #include "test_support.h"
 
 namespace {
@@ -21,7 +22,9 @@ namespace fs = std::filesystem;
 
 void Replay(const FuzzTarget& target, const std::string& bytes) {
   platform::MessageSink* sink = platform::SetMessageSink(nullptr);
+  long long growth = RouteGrowthLimit();
   target.run(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  SetRouteGrowthLimit(growth);
   platform::SetMessageSink(sink);
 }
 
