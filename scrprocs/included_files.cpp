@@ -18,17 +18,14 @@ IncludedFiles::File& IncludedFiles::Find(const std::string& name) {
   file.allowed = Allowed(name);
   if (!file.allowed) return file;
   file.path = platform::ResolveRoutePath(global.browsefolder, name);
-  BufferedFile read(file.path.c_str(), false);
-  if (!read.working()) {
-    file.error = platform::Files().LastError();
-    if (file.error == platform::FileError::kNone) file.error = platform::FileError::kInputOutput;
-    return file;
-  }
-  std::string_view text = read.view();
+  if (!Read(file)) return file;
+  std::string_view text = last_read_->view();
   if (held_ + text.size() <= kHeldTextBudget) {
     file.text.assign(text);
     file.held = true;
     held_ += text.size();
+    last_read_.reset();
+    last_read_of_ = nullptr;
   }
   return file;
 }
@@ -39,13 +36,21 @@ bool IncludedFiles::Text(File& file, std::string_view* text) {
     *text = file.text;
     return true;
   }
-  reread_ = std::make_unique<BufferedFile>(file.path.c_str(), false);
-  if (!reread_->working()) {
+  // The file read last needs no second reading.
+  if (last_read_of_ != &file && !Read(file)) return false;
+  *text = last_read_->view();
+  return true;
+}
+
+bool IncludedFiles::Read(File& file) {
+  last_read_ = std::make_unique<BufferedFile>(file.path.c_str(), false);
+  last_read_of_ = nullptr;
+  if (!last_read_->working()) {
     file.error = platform::Files().LastError();
     if (file.error == platform::FileError::kNone) file.error = platform::FileError::kInputOutput;
     return false;
   }
-  *text = reread_->view();
+  last_read_of_ = &file;
   return true;
 }
 

@@ -38,10 +38,15 @@ class IncludedFiles {
 
  private:
   static bool Allowed(const std::string& name);
+  // Reads `file` into last_read_; false, with its error set, when it
+  // cannot be read.
+  bool Read(File& file);
 
   std::map<std::string, File> files_;
   std::size_t held_ = 0;
-  std::unique_ptr<BufferedFile> reread_;
+  // The file read last (entries of files_ keep their address).
+  std::unique_ptr<BufferedFile> last_read_;
+  const File* last_read_of_ = nullptr;
 };
 
 #endif
